@@ -1,0 +1,35 @@
+#include "base/cp932.h"
+
+namespace mogura {
+
+std::size_t FindCharDbcs(std::string_view text, char c, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] == c) return i;
+    if (IsLeadByte(text[i])) ++i;  // the trail byte is never a character of its own
+  }
+  return std::string_view::npos;
+}
+
+std::size_t FindLastCharDbcs(std::string_view text, char c) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == c) found = i;
+    else if (IsLeadByte(text[i])) ++i;
+  }
+  return found;
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+    const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace mogura

@@ -1,0 +1,32 @@
+// CP932 (Shift-JIS) byte-string helpers. Every text of the program is a CP932 byte string;
+// any forward scan for a single-byte character must step over double-byte characters,
+// because a trail byte may equal '\\' (0x5C), e.g. "ソ" is 0x83 0x5C.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mogura {
+
+// True for the first byte of a double-byte character (0x81-0x9F, 0xE0-0xFC).
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+
+// Position of the first single-byte `c` at or after `from`, stepping over double-byte
+// characters; npos when there is none. `from` must be at a character boundary.
+std::size_t FindCharDbcs(std::string_view text, char c, std::size_t from = 0);
+
+// Position of the last single-byte `c`, found by a forward scan; npos when there is none.
+std::size_t FindLastCharDbcs(std::string_view text, char c);
+
+// ASCII-only case-insensitive comparison (<0, 0, >0); other bytes compare as they are.
+int CompareNoCase(std::string_view a, std::string_view b);
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+char AsciiLower(char c);
+
+}  // namespace mogura

@@ -1,0 +1,45 @@
+// One mail as indexed by a drawer's list file. The byte layout is in docs/drawer-format.md.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/date_time.h"
+
+namespace mogura {
+
+class ListCursor;
+
+class MailRecord {
+ public:
+  virtual ~MailRecord() = default;
+  // Reads one index record at the cursor. False when there is none or it is damaged:
+  // the list ends there.
+  virtual bool read(ListCursor& list);
+
+  char version = '0';
+  std::uint32_t payloadLength = 0;
+  std::uint32_t headerOffset = 0;
+  std::uint32_t bodyOffset = 0;
+  std::uint32_t bodyLength = 0;
+  std::uint32_t fourthNumber = 0;
+  std::string sender;
+  std::string secondText;
+  std::string thirdText;
+  std::string subject;
+  std::string dateText;
+  std::uint8_t firstFlag = 0;
+  std::uint8_t secondFlag = 0;
+  std::string extraText1;
+  std::string extraText2;
+
+  // The date of the mail in UTC+9; always valid after read().
+  DateTime date;
+  // Working list filled (and possibly cleared) by the header hook.
+  std::vector<std::string> headerLines;
+  // The body as lines without line ends: what pages show.
+  std::vector<std::string> bodyLines;
+};
+
+}  // namespace mogura

@@ -1,0 +1,76 @@
+#include "platform/files.h"
+
+#include "base/cp932.h"
+
+namespace mogura {
+
+bool ReadWholeFile(FileSystem& fs, const std::string& path, std::uint64_t limit, std::string* bytes) {
+  auto file = fs.openRead(path);
+  if (!file) return false;
+  const std::uint64_t size = file->size();
+  if (size > limit) return false;
+  std::string data(static_cast<std::size_t>(size), '\0');
+  std::size_t got = 0;
+  if (size > 0 && !file->readAt(0, data.data(), data.size(), &got)) return false;
+  data.resize(got);
+  *bytes = std::move(data);
+  return true;
+}
+
+bool WriteFileAtomically(FileSystem& fs, const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".new";
+  auto file = fs.createFile(temporary);
+  if (!file) return false;
+  const bool written = file->write(bytes.data(), bytes.size());
+  if (!file->close() || !written) {
+    fs.removeFile(temporary);
+    return false;
+  }
+  if (!fs.replaceFile(temporary, path)) {
+    fs.removeFile(temporary);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+std::size_t CharLength(const std::string& s, std::size_t i) {
+  return IsLeadByte(s[i]) && i + 1 < s.size() ? 2 : 1;
+}
+
+bool SameChar(const std::string& a, std::size_t i, std::size_t n, const std::string& b, std::size_t j) {
+  if (n != CharLength(b, j)) return false;
+  if (n == 1) return AsciiLower(a[i]) == AsciiLower(b[j]);
+  return a[i] == b[j] && a[i + 1] == b[j + 1];
+}
+
+}  // namespace
+
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
+  // Greedy matching with one backtrack point for the last '*': linear in practice.
+  std::size_t n = 0, p = 0;
+  std::size_t starP = std::string::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      starP = ++p;
+      starN = n;
+    } else if (p < pattern.size() && pattern[p] == '?') {
+      n += CharLength(name, n);
+      ++p;
+    } else if (p < pattern.size() && SameChar(name, n, CharLength(name, n), pattern, p)) {
+      p += CharLength(pattern, p);
+      n += CharLength(name, n);
+    } else if (starP != std::string::npos) {
+      starN += CharLength(name, starN);
+      n = starN;
+      p = starP;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+}  // namespace mogura

@@ -1,0 +1,44 @@
+#include "base/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace mogura {
+namespace {
+
+// "ソ" (0x83 0x5C) and "表" (0x95 0x5C) carry a backslash as trail byte.
+const std::string kSo = "\x83\x5C";
+const std::string kHyo = "\x95\x5C";
+
+TEST(Cp932, LeadBytesAreExactlyTheTwoRanges) {
+  for (int c = 0; c < 256; ++c) {
+    const bool expected = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    EXPECT_EQ(IsLeadByte(static_cast<unsigned char>(c)), expected) << c;
+  }
+}
+
+TEST(Cp932, ForwardSearchStepsOverTrailBytes) {
+  const std::string path = "C:\\" + kSo + "\\" + kHyo + ".htm";
+  EXPECT_EQ(FindCharDbcs(path, '\\'), 2u);
+  EXPECT_EQ(FindCharDbcs(path, '\\', 3), 5u);  // not the trail byte at 4
+  EXPECT_EQ(FindCharDbcs(path, '.', 0), 8u);
+  EXPECT_EQ(FindLastCharDbcs(path, '\\'), 5u);
+  EXPECT_EQ(FindLastCharDbcs(kSo + kHyo, '\\'), std::string::npos);
+  EXPECT_EQ(FindCharDbcs("", '\\'), std::string::npos);
+  // A lead byte at the very end has no trail byte; the scan must not run past it.
+  EXPECT_EQ(FindCharDbcs(std::string("ab\x83"), '\\'), std::string::npos);
+}
+
+TEST(Cp932, CaseInsensitiveOnlyForAsciiLetters) {
+  EXPECT_TRUE(EqualsNoCase("KRM", "krm"));
+  EXPECT_TRUE(EqualsNoCase("Jan", "jAN"));
+  EXPECT_FALSE(EqualsNoCase("krm", "krn"));
+  EXPECT_FALSE(EqualsNoCase("krm", "krm "));
+  // Full-width letters (0x82 0x60 'Ａ', 0x82 0x81 'ａ') are not folded.
+  EXPECT_FALSE(EqualsNoCase("\x82\x60", "\x82\x81"));
+  EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
+  EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
+  EXPECT_EQ(CompareNoCase("", ""), 0);
+}
+
+}  // namespace
+}  // namespace mogura

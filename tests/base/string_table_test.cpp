@@ -1,0 +1,28 @@
+#include "base/string_table.h"
+
+#include <gtest/gtest.h>
+
+namespace mogura {
+namespace {
+
+TEST(StringTable, TextsAreCp932Bytes) {
+  // "もぐらノート" in CP932.
+  EXPECT_EQ(LoadText(IDS_APP_TITLE), "\x82\xE0\x82\xAE\x82\xE7\x83\x6D\x81\x5B\x83\x67");
+  EXPECT_TRUE(LoadText(99999).empty());
+  // Line breaks written as \n in the table become one LF byte.
+  const std::string_view text = LoadText(IDS_DRAWER_NOT_FOUND);
+  EXPECT_NE(text.find('\n'), std::string_view::npos);
+  EXPECT_EQ(text.find('\\'), std::string_view::npos);
+}
+
+TEST(StringTable, FormatReplacesTheFirstDirectiveOnly) {
+  EXPECT_EQ(FormatText("a%sb%sc", "X"), "aXb%sc");
+  EXPECT_EQ(FormatText("%d files", "11"), "11 files");
+  EXPECT_EQ(FormatText("no directive", "X"), "no directive");
+  EXPECT_EQ(FormatText("100%", "X"), "100%");
+  // A '%' that is a trail byte is no directive ("\x81\x25" is not valid CP932 but must not match).
+  EXPECT_EQ(FormatText(std::string("\x81%s"), "X"), std::string("\x81%s"));
+}
+
+}  // namespace
+}  // namespace mogura
