@@ -17,6 +17,12 @@ namespace mogura {
 inline constexpr std::int32_t kCurrentProgramVersion = 0x5000;
 inline constexpr std::int32_t kLastOldFormatVersion = 0x2000;
 
+// True for a store written by an early version (also one without ProgramVersion, read as 0).
+// The stored value is a DWORD, so it compares unsigned.
+constexpr bool IsOldProgramVersion(std::int32_t version) {
+  return static_cast<std::uint32_t>(version) <= static_cast<std::uint32_t>(kLastOldFormatVersion);
+}
+
 inline constexpr std::string_view kDefaultFormatId = "Default";
 inline constexpr std::string_view kUserFormatId = "UserSetting";
 
@@ -46,24 +52,29 @@ class HtmlFormat : public SettingsNode {
 
   // Replaces the pages by the built-in ones (Mail, then Index); identifier and title stay.
   void Reset() override;
-  // Reads the format's sub-key below `html` (the HTML section). Formats of stores of
-  // `programVersion` 0x2000 or less are converted, and their old page sub-keys deleted.
+  // Reads the format's sub-key below `html` (the HTML section); when it is absent the format
+  // gets the built-in pages. Formats of stores of `programVersion` 0x2000 or less are
+  // converted; the page sub-keys they were read from are deleted by the next Save, which then
+  // writes the converted pages afresh. Loading alone never changes the store.
   void Load(const SettingsKey& html, std::int32_t programVersion);
   // As above for a store of the current version (no conversion).
   void Load(const SettingsKey& html) override { Load(html, kCurrentProgramVersion); }
   bool Save(const SettingsKey& html) const override;
+
+  // Page sub-keys of the store that the next Save deletes before it writes the pages.
+  const std::vector<std::string>& stalePageKeys() const { return stalePageKeys_; }
 
   friend bool operator==(const HtmlFormat& a, const HtmlFormat& b) {
     return a.identifier_ == b.identifier_ && a.title_ == b.title_ && a.pages_ == b.pages_;
   }
 
  private:
-  void convertFromOldVersion(const SettingsKey& formatKey,
-                             const std::vector<std::string>& storedPages);
+  void convertFromOldVersion(std::vector<std::string> storedPages);
 
   std::string identifier_;
   std::string title_;
   std::vector<FormatPage> pages_;
+  std::vector<std::string> stalePageKeys_;
 };
 
 }  // namespace mogura
