@@ -1,0 +1,41 @@
+// The root of all settings: every section below the settings root, the chosen kind and the
+// version of the program that wrote the store.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "mailstore/mail_kind.h"
+#include "settings/settings_node.h"
+#include "settings/word_settings.h"
+
+namespace mogura {
+
+// The version this program writes as "ProgramVersion".
+inline constexpr std::int32_t kProgramVersion = 0x5000;
+
+class AppSettings : public SettingsNode {
+ public:
+  AppSettings() { Reset(); }
+
+  void Reset() override;
+  // `root` is the settings root key.
+  void Load(const SettingsKey& root) override;
+  bool Save(const SettingsKey& root) const override;
+
+  // The embedded word `word` for the current kind ("MailPageTitle" only).
+  std::string PageTitle(std::string_view word) const { return words.PageTitle(word, kind); }
+
+  // Sections, in the order of loading and saving.
+  //   PetFolderList (section "PetFolders")
+  //   HtmlFormatList (section "HTML")
+  //   PickupSettings (section "Pickup")
+  //   DivideSettings (section "Devide")
+  WordSettings words;  // section "Word"
+
+  MailKind kind = kDiaryKind;        // stored as TargetType = kind - 1
+  std::int32_t programVersion = 0;   // ProgramVersion as read; 0 when the store had none
+};
+
+}  // namespace mogura
