@@ -14,8 +14,10 @@ class ListCursor;
 class MailRecord {
  public:
   virtual ~MailRecord() = default;
-  // Reads one index record at the cursor. False when there is none or it is damaged:
-  // the list ends there.
+  // Reads one index record at the cursor. False when there is none or it is damaged
+  // (cut off, wrong marker or version, length outside 1..65535, a number or text running
+  // past the payload): the list ends there, and the fields are then unspecified.
+  // A derived record that reads more calls this first.
   virtual bool read(ListCursor& list);
 
   char version = '0';

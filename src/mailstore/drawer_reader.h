@@ -1,0 +1,84 @@
+// Reading one drawer: its list file gives the index records, its drawer file the header and
+// body of each mail. The byte layout of both files and what happens to damaged records are in
+// docs/drawer-format.md.
+//
+// A derived reader decides through the hooks which mails it keeps and what it takes from
+// them. A reader is made for one run: construct, setSource, run, destroy.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "mailstore/mail_list.h"
+#include "mailstore/mail_record.h"
+#include "platform/files.h"
+
+namespace mogura {
+
+// The list file path of a drawer path: the last ".krm" and everything after it removed; then,
+// when the last 10 bytes are the inbox name "受信メール", its last 6 bytes ("メール") removed;
+// then "リスト.krl" appended (受信メール.krm -> 受信リスト.krl, 旅行.krm -> 旅行リスト.krl).
+// Empty when the path holds no ".krm".
+std::string ListPathForDrawer(std::string_view drawerPath);
+
+class DrawerReader {
+ public:
+  // `listPath` may be empty when makeListPath() sets it. The files are only ever opened for
+  // reading, through `files`.
+  explicit DrawerReader(std::string listPath, FileSystem& files = HostFileSystem());
+  virtual ~DrawerReader() = default;
+  DrawerReader(const DrawerReader&) = delete;
+  DrawerReader& operator=(const DrawerReader&) = delete;
+
+  void setSource(std::string drawerPath, bool wantHeader, bool wantBody);
+
+  // Reads the whole list, appending the accepted mails to `result.mails`. True when the list
+  // was read to its end (a damaged record counts as the end). False when the list or drawer
+  // file cannot be opened (no hook after makeListPath is called then), or when a header or
+  // body cannot be read, the list file reports an error, or handling one mail fails
+  // otherwise: reading stops there, finish(false, result) is called, and the mails accepted
+  // before stay in the result.
+  bool run(MailList& result);
+
+  const std::string& listPath() const { return listPath_; }
+  const std::string& drawerPath() const { return drawerPath_; }
+  bool wantHeader() const { return wantHeader_; }
+  bool wantBody() const { return wantBody_; }
+
+  // Hooks, in the order of their slots. `record` is always an object made by createRecord().
+
+  // After the index record is read, before anything is read from the drawer file; false
+  // skips the mail. Default: true.
+  virtual bool acceptIndex(MailRecord& record);
+  // After the header and body hooks; true keeps the mail. Default: true.
+  virtual bool accept(MailRecord& record);
+  // The header bytes (from header offset up to body offset); false skips the mail.
+  // Default: splitLines into record.headerLines, true.
+  virtual bool handleHeader(std::string_view text, MailRecord& record);
+  // The body bytes; false skips the mail. Default: splitLines into record.bodyLines, true.
+  virtual bool handleBody(std::string_view text, MailRecord& record);
+  // First step of run(): may set the list path from the drawer path. Default: nothing.
+  virtual void makeListPath();
+  // Called once after the last record (not when a file could not be opened).
+  // Default: nothing.
+  virtual void finish(bool success, MailList& result);
+  // A new, empty record for the next index record. Default: a plain MailRecord.
+  virtual std::unique_ptr<MailRecord> createRecord();
+
+ protected:
+  void setListPath(std::string listPath) { listPath_ = std::move(listPath); }
+  FileSystem& files() { return files_; }
+
+ private:
+  enum class MailOutcome { kKept, kSkipped, kFailed };
+  MailOutcome handleMail(InputFile* drawer, const MailHandle& record, MailList& result);
+
+  FileSystem& files_;
+  std::string listPath_;
+  std::string drawerPath_;
+  bool wantHeader_ = false;
+  bool wantBody_ = false;
+};
+
+}  // namespace mogura
