@@ -73,7 +73,6 @@ void FormatPage::load(const SettingsKey& format, std::int32_t programVersion) {
 }
 
 bool FormatPage::save(const SettingsKey& format) const {
-  if (key_.empty()) return false;
   const SettingsKey key = format.createSubKey(key_);
   bool ok = key.valid();
   ok = key.writeText(kTitleValue, title_) && ok;

@@ -69,7 +69,6 @@ void HtmlFormat::convertFromOldVersion(std::vector<std::string> storedPages) {
 }
 
 bool HtmlFormat::Save(const SettingsKey& html) const {
-  if (identifier_.empty()) return false;
   const SettingsKey key = html.createSubKey(identifier_);
   bool ok = key.valid();
   // Deleting an absent key fails harmlessly: a second save finds nothing left to delete.

@@ -18,8 +18,6 @@ void TemplatePlace::load(const SettingsKey& page) {
 }
 
 bool TemplatePlace::save(const SettingsKey& page) const {
-  // An empty name would address the page's own key: never write there.
-  if (key_.empty()) return false;
   const SettingsKey key = page.createSubKey(key_);
   bool ok = key.valid();
   ok = key.writeText(kTitleValue, title_) && ok;
