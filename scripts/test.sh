@@ -22,7 +22,7 @@ build_and_test() { # dir, label
   echo "== $label: build"
   cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { tail -n 60 "$dir.build.log" >&2; exit 1; }
   echo "== $label: test"
-  ctest --test-dir "$dir" -j "$jobs" --output-on-failure
+  ctest --test-dir "$dir" -j "$jobs" --timeout 600 --output-on-failure
 }
 
 mkdir -p build
@@ -41,8 +41,11 @@ if [ $quick -eq 0 ]; then
   if [ ! -d "$WINEPREFIX" ]; then
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
   fi
+  # Wine's own service processes must not inherit ctest's output pipes either (ctest would wait
+  # for them forever): start them here, detached from our output.
   setsid /usr/lib/wine/wineserver -p 60 </dev/null >/dev/null 2>&1 &
   trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
+  setsid /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 || true
   build_and_test build/win64 "win64 under Wine"
 fi
 echo "== all tests passed in $(( $(date +%s) - start )) s"

@@ -1,0 +1,45 @@
+// The user-interaction and shell parts of the platform edge. Texts are CP932 bytes.
+#pragma once
+
+#include <string>
+
+namespace mogura {
+
+enum class MessageIcon { Default, Information, Exclamation, Question, Error };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// Message boxes always carry the program's title as caption; a box for which the caller asks
+// no icon shows the warning icon.
+class UserInteraction {
+ public:
+  virtual ~UserInteraction() = default;
+  virtual MessageAnswer messageBox(const std::string& text, MessageIcon icon = MessageIcon::Default,
+                                   MessageButtons buttons = MessageButtons::Ok,
+                                   MessageAnswer defaultAnswer = MessageAnswer::Ok) = 0;
+  // Shows or hides the wait cursor; calls nest.
+  virtual void setWaitCursor(bool on) = 0;
+};
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // The user's file-system desktop folder, without a trailing separator; empty when unknown.
+  virtual std::string desktopFolder() = 0;
+  // Opens a document with the program associated with it (the browser for HTML pages).
+  virtual bool openDocument(const std::string& path) = 0;
+};
+
+// Shows the wait cursor for the lifetime of the object.
+class WaitCursor {
+ public:
+  explicit WaitCursor(UserInteraction& ui) : ui_(ui) { ui_.setWaitCursor(true); }
+  ~WaitCursor() { ui_.setWaitCursor(false); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  UserInteraction& ui_;
+};
+
+}  // namespace mogura
