@@ -17,18 +17,18 @@ std::int32_t Shifted(std::int32_t value, std::int32_t by) {
 
 void AppSettings::Reset() {
   kind = kDiaryKind;
-  // HtmlFormatList
-  // PickupSettings
-  // PetFolderList (keeps its folders)
+  formats.Reset();
+  pickup.Reset();
+  petFolders.Reset();  // keeps its folders
   // DivideSettings
   words.Reset();
 }
 
 void AppSettings::Load(const SettingsKey& root) {
   root.readInt(kProgramVersionValue, &programVersion);  // first: sections may convert by it
-  // PetFolderList
-  // HtmlFormatList
-  // PickupSettings
+  petFolders.Load(root);
+  formats.Load(root, programVersion);
+  pickup.Load(root);
   // DivideSettings
   words.Load(root);
 
@@ -38,9 +38,9 @@ void AppSettings::Load(const SettingsKey& root) {
 
 bool AppSettings::Save(const SettingsKey& root) const {
   bool ok = root.writeInt(kProgramVersionValue, kProgramVersion);
-  // PetFolderList
-  // HtmlFormatList
-  // PickupSettings
+  ok &= petFolders.Save(root);
+  ok &= formats.Save(root);
+  ok &= pickup.Save(root);
   // DivideSettings
   ok &= words.Save(root);
   ok &= root.writeInt(kTargetTypeValue, Shifted(kind, -1));

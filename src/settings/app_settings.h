@@ -6,7 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "html/html_format_list.h"
 #include "mailstore/mail_kind.h"
+#include "settings/pet_folder_list.h"
+#include "settings/pickup_settings.h"
 #include "settings/settings_node.h"
 #include "settings/word_settings.h"
 
@@ -28,9 +31,9 @@ class AppSettings : public SettingsNode {
   std::string PageTitle(std::string_view word) const { return words.PageTitle(word, kind); }
 
   // Sections, in the order of loading and saving.
-  //   PetFolderList (section "PetFolders")
-  //   HtmlFormatList (section "HTML")
-  //   PickupSettings (section "Pickup")
+  PetFolderList petFolders;  // section "PetFolders"
+  HtmlFormatList formats;  // section "HTML"
+  PickupSettings pickup;  // section "Pickup"
   //   DivideSettings (section "Devide")
   WordSettings words;  // section "Word"
 
