@@ -1,0 +1,55 @@
+// The format list as a section of AppSettings: it is reset with the rest, and its conversion
+// follows the ProgramVersion that AppSettings reads before the sections.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/app_settings.h"
+#include "settings/memory_store.h"
+
+namespace mogura {
+namespace {
+
+std::vector<std::string> PageKeys(const HtmlFormat& format) {
+  std::vector<std::string> keys;
+  for (const FormatPage& page : format.pages()) keys.push_back(page.key());
+  return keys;
+}
+
+TEST(AppSettingsFormats, OldStoreIsConvertedOnceAndSavedAsCurrent) {
+  auto tree = std::make_shared<MemoryTree>();
+  const SettingsKey root = MemoryRootKey(tree);
+  root.writeInt("ProgramVersion", 0x2000);
+  const SettingsKey user = root.createSubKey("HTML").createSubKey("UserSetting");
+  user.createSubKey("KosoriDialy").createSubKey("Header").writeText("ContentText", "old head");
+  user.createSubKey("PetMail").writeText("Title", "pet");
+
+  AppSettings settings;
+  ASSERT_EQ(settings.formats.formats().size(), 2u);  // constructed in its reset state
+  settings.Load(root);
+  ASSERT_EQ(settings.formats.formats().size(), 1u);
+  const HtmlFormat& converted = settings.formats.formats()[0];
+  EXPECT_EQ(PageKeys(converted), (std::vector<std::string>{"Mail", "Index"}));
+  EXPECT_EQ(converted.findPage("Mail")->placeText("Header"), "old head");
+
+  ASSERT_TRUE(settings.Save(root));
+  AppSettings reloaded;
+  reloaded.Load(root);
+  EXPECT_EQ(reloaded.programVersion, kProgramVersion);
+  EXPECT_EQ(reloaded.formats, settings.formats);
+  EXPECT_EQ(reloaded.formats.formats()[0].findPage("Mail")->places().size(), 7u);
+}
+
+TEST(AppSettingsFormats, ResetRestoresTheBuiltInFormat) {
+  AppSettings settings;
+  EXPECT_EQ(settings.formats.activeIdentifier(), "Default");
+  settings.formats.findFormat("Default")->findPage("Mail")->findPlace("Footer")->setText("x");
+  settings.Reset();
+  EXPECT_EQ(settings.formats.activePage(PageKind::Mail)->placeText("Footer"),
+            "</body>\n</html>\n");
+}
+
+}  // namespace
+}  // namespace mogura
