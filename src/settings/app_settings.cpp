@@ -20,7 +20,7 @@ void AppSettings::Reset() {
   formats.Reset();
   pickup.Reset();
   petFolders.Reset();  // keeps its folders
-  // DivideSettings
+  divide.Reset();
   words.Reset();
 }
 
@@ -29,7 +29,7 @@ void AppSettings::Load(const SettingsKey& root) {
   petFolders.Load(root);
   formats.Load(root, programVersion);
   pickup.Load(root);
-  // DivideSettings
+  divide.Load(root);
   words.Load(root);
 
   std::int32_t targetType = 0;
@@ -41,7 +41,7 @@ bool AppSettings::Save(const SettingsKey& root) const {
   ok &= petFolders.Save(root);
   ok &= formats.Save(root);
   ok &= pickup.Save(root);
-  // DivideSettings
+  ok &= divide.Save(root);
   ok &= words.Save(root);
   ok &= root.writeInt(kTargetTypeValue, Shifted(kind, -1));
   return ok;

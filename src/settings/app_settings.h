@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "html/divide_settings.h"
 #include "html/html_format_list.h"
 #include "mailstore/mail_kind.h"
 #include "settings/pet_folder_list.h"
@@ -34,7 +35,7 @@ class AppSettings : public SettingsNode {
   PetFolderList petFolders;  // section "PetFolders"
   HtmlFormatList formats;  // section "HTML"
   PickupSettings pickup;  // section "Pickup"
-  //   DivideSettings (section "Devide")
+  DivideSettings divide;  // section "Devide"
   WordSettings words;  // section "Word"
 
   MailKind kind = kDiaryKind;        // stored as TargetType = kind - 1
