@@ -3,6 +3,7 @@
 
   make_drawers.py sample DIR          a small Japanese demo folder with two drawers
   make_drawers.py bench DIR COUNT     one drawer 受信メール of COUNT mails (~1 KB bodies, mixed kinds)
+  make_drawers.py kept DIR KIND       bytes of the bodies of kind KIND (2: pet mail) in DIR's inbox
 
 The list and drawer layouts are described in docs/drawer-format.md.
 """
@@ -129,11 +130,29 @@ def make_bench(folder, count):
     drawer.write(folder, "受信メール")
 
 
+def kept_bytes(folder, kind):
+    """Sum of the body lengths of the inbox's mails whose header names `kind`."""
+    with open(os.path.join(folder, "受信リスト.krl"), "rb") as f:
+        index = f.read()
+    with open(os.path.join(folder, "受信メール.krm"), "rb") as f:
+        data = f.read()
+    total, pos, marker = 0, 0, ("X-Kurumin-Message: %d\r\n" % kind).encode()
+    while pos + 8 <= len(index):
+        (length,) = struct.unpack_from("<I", index, pos + 4)
+        header_offset, body_offset, body_length = struct.unpack_from("<III", index, pos + 8)
+        if marker in data[header_offset:body_offset]:
+            total += body_length
+        pos += 12 + length
+    return total
+
+
 def main():
     if len(sys.argv) == 3 and sys.argv[1] == "sample":
         make_sample(sys.argv[2])
     elif len(sys.argv) == 4 and sys.argv[1] == "bench":
         make_bench(sys.argv[2], int(sys.argv[3]))
+    elif len(sys.argv) == 4 and sys.argv[1] == "kept":
+        print(kept_bytes(sys.argv[2], int(sys.argv[3])))
     else:
         sys.exit(__doc__)
 

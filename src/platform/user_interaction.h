@@ -1,4 +1,4 @@
-// The user-interaction and shell parts of the platform edge. Texts are CP932 bytes.
+// The user-interaction part of the platform edge. Texts are CP932 bytes.
 #pragma once
 
 #include <string>
@@ -19,15 +19,6 @@ class UserInteraction {
                                    MessageAnswer defaultAnswer = MessageAnswer::Ok) = 0;
   // Shows or hides the wait cursor; calls nest.
   virtual void setWaitCursor(bool on) = 0;
-};
-
-class Shell {
- public:
-  virtual ~Shell() = default;
-  // The user's file-system desktop folder, without a trailing separator; empty when unknown.
-  virtual std::string desktopFolder() = 0;
-  // Opens a document with the program associated with it (the browser for HTML pages).
-  virtual bool openDocument(const std::string& path) = 0;
 };
 
 // Shows the wait cursor for the lifetime of the object.
