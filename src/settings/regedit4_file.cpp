@@ -409,14 +409,10 @@ bool Regedit4FileStore::load(const std::string& path, std::string* error) {
     return true;
   }
   if (fs_.isDirectory(path) || !ReadWholeFile(fs_, path, kMaxRegedit4FileSize, &bytes)) {
-    if (error) *error = path + ": cannot be read, or is larger than 8 MiB";
+    if (error) *error = "the file cannot be read, or is larger than 8 MiB";
     return false;
   }
-  std::string reason;
-  if (!ParseRegedit4(bytes, rootPath_, tree_.get(), &reason)) {
-    if (error) *error = path + ", " + reason;
-    return false;
-  }
+  if (!ParseRegedit4(bytes, rootPath_, tree_.get(), error)) return false;
   path_ = path;
   return true;
 }

@@ -54,7 +54,8 @@ class Regedit4FileStore {
                              FileSystem& fs = HostFileSystem());
 
   // Reads the store from `path`; a missing file is an empty store. On failure `*error` says
-  // why (naming the line of a malformed file) and the store is left as it was.
+  // why ("line N: reason" for a malformed file; the caller names the file) and the store is
+  // left as it was.
   bool load(const std::string& path, std::string* error);
   // Replaces the file at the path of the last load (or saveAs) atomically.
   bool save();
