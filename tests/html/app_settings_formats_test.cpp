@@ -1,5 +1,4 @@
-// The format list as a section of AppSettings: it is reset with the rest, and its conversion
-// follows the ProgramVersion that AppSettings reads before the sections.
+// The format list as a section of AppSettings: its conversion follows the ProgramVersion that AppSettings reads before the sections.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -40,15 +39,6 @@ TEST(AppSettingsFormats, OldStoreIsConvertedOnceAndSavedAsCurrent) {
   EXPECT_EQ(reloaded.programVersion, kProgramVersion);
   EXPECT_EQ(reloaded.formats, settings.formats);
   EXPECT_EQ(reloaded.formats.formats()[0].findPage("Mail")->places().size(), 7u);
-}
-
-TEST(AppSettingsFormats, ResetRestoresTheBuiltInFormat) {
-  AppSettings settings;
-  EXPECT_EQ(settings.formats.activeIdentifier(), "Default");
-  settings.formats.findFormat("Default")->findPage("Mail")->findPlace("Footer")->setText("x");
-  settings.Reset();
-  EXPECT_EQ(settings.formats.activePage(PageKind::Mail)->placeText("Footer"),
-            "</body>\n</html>\n");
 }
 
 }  // namespace
