@@ -1,4 +1,5 @@
-// The format list as a section of AppSettings: its conversion follows the ProgramVersion that AppSettings reads before the sections.
+// The format list as a section of AppSettings: its conversion follows the ProgramVersion
+// that AppSettings reads before the sections.
 #include <gtest/gtest.h>
 
 #include <memory>
