@@ -23,8 +23,8 @@ int FieldNumber(std::string_view field) {
 }
 
 int MonthNumber(std::string_view name) {
-  static constexpr std::array<std::string_view, 12> kMonths = {
-      "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
+  static constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                               "jul", "aug", "sep", "oct", "nov", "dec"};
   for (std::size_t i = 0; i < kMonths.size(); ++i)
     if (EqualsNoCase(name, kMonths[i])) return static_cast<int>(i) + 1;
   return 1;  // an unknown name counts as January

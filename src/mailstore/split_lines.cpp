@@ -8,7 +8,8 @@ void splitLines(std::string_view text, std::vector<std::string>& lines) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t lf = text.find('\n', start);
-    std::string_view line = text.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
+    std::string_view line =
+        text.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.emplace_back(line);
     if (lf == std::string_view::npos) break;

@@ -63,13 +63,61 @@ TEST(ListCursor, TextMustEndWithinItsLimit) {
   EXPECT_TRUE(c.atEnd());
 }
 
+// The example record of docs/drawer-format.md, byte for byte: pins the writer and the reader
+// to the documented layout rather than only to each other.
+TEST(MailRecord, DocumentedExampleRecord) {
+  const std::string example(
+      "SsS0"
+      "\x31\x00\x00\x00"
+      "\x00\x00\x00\x00"
+      "\x19\x00\x00\x00"
+      "\x05\x00\x00\x00"
+      "\x00\x00\x00\x00"
+      "a\0"
+      "\0"
+      "\0"
+      "s\0"
+      "4 Jan 2000 12:00:00 +0900\0"
+      "\x00"
+      "EeE0",
+      61);
+  DrawerWriter w;
+  w.add(MailSpec{.sender = "a",
+                 .subject = "s",
+                 .date = "4 Jan 2000 12:00:00 +0900",
+                 .header = std::string(25, 'h'),
+                 .body = "bbbbb",
+                 .version = '0'});
+  EXPECT_EQ(w.listBytes(), example);
+  const auto r = ReadAll(example);
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0].payloadLength, 49u);
+  EXPECT_EQ(r[0].bodyOffset, 25u);
+  EXPECT_EQ(r[0].bodyLength, 5u);
+  EXPECT_EQ(r[0].date, DateTime::Make(2000, 1, 4, 12, 0, 0));
+}
+
 TEST(MailRecord, ReadsEveryFieldOfBothVersions) {
   DrawerWriter w;
-  w.add(MailSpec{.sender = "pet@example.jp", .subject = "S0", .date = "4 Jan 2000 23:30:00 +0900",
-                 .header = "H0\r\n", .body = "B0", .version = '0', .secondText = "two", .thirdText = "three",
-                 .fourthNumber = 0xA1B2C3D4, .firstFlag = 7, .secondFlag = 9, .extraText = "ignored in v0"});
-  w.add(MailSpec{.subject = "S1", .header = "HH1\r\n", .body = "BB1", .version = '1', .firstFlag = 1,
-                 .secondFlag = 2, .extraText = "left\x01right\x01more"});
+  w.add(MailSpec{.sender = "pet@example.jp",
+                 .subject = "S0",
+                 .date = "4 Jan 2000 23:30:00 +0900",
+                 .header = "H0\r\n",
+                 .body = "B0",
+                 .version = '0',
+                 .secondText = "two",
+                 .thirdText = "three",
+                 .fourthNumber = 0xA1B2C3D4,
+                 .firstFlag = 7,
+                 .secondFlag = 9,
+                 .extraText = "ignored in v0"});
+  w.add(MailSpec{.subject = "S1",
+                 .header = "HH1\r\n",
+                 .body = "BB1",
+                 .version = '1',
+                 .firstFlag = 1,
+                 .secondFlag = 2,
+                 .extraText = "left\x01right\x01more"});
   w.add(MailSpec{.version = '1', .extraText = "no separator"});
   const auto r = ReadAll(w.listBytes());
   ASSERT_EQ(r.size(), 3u);

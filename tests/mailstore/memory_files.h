@@ -67,7 +67,8 @@ class MemoryFiles : public FileSystem {
       owner_->largestRequest = std::max(owner_->largestRequest, count);
       if (count > 0 && offset + count > entry_->failFrom) return false;
       if (offset >= entry_->bytes.size()) return true;
-      const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(count, entry_->bytes.size() - offset));
+      const std::size_t n =
+          static_cast<std::size_t>(std::min<std::uint64_t>(count, entry_->bytes.size() - offset));
       std::memcpy(buffer, entry_->bytes.data() + offset, n);
       *got = n;
       owner_->bytesRead += n;

@@ -17,7 +17,7 @@ Lines Split(std::string_view text) {
 TEST(SplitLines, LineEndsAndEmptyLines) {
   EXPECT_EQ(Split("a\r\nb\r\n\r\n"), (Lines{"a", "b"}));
   EXPECT_EQ(Split("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(Split("a\nb"), (Lines{"a", "b"}));  // LF alone ends a line too
+  EXPECT_EQ(Split("a\nb"), (Lines{"a", "b"}));              // LF alone ends a line too
   EXPECT_EQ(Split("a\r\r\nb\rc"), (Lines{"a\r", "b\rc"}));  // only one CR, only at the end
   EXPECT_EQ(Split("\r\n\r\nx"), (Lines{"", "", "x"}));
   EXPECT_EQ(Split(std::string_view("a\0b\r\n", 5)), (Lines{std::string("a\0b", 3)}));

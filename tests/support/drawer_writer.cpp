@@ -51,10 +51,9 @@ std::size_t DrawerWriter::add(const MailSpec& mail) {
   drawer_ += mail.header;
   const auto bodyAt = static_cast<std::uint32_t>(drawer_.size());
   drawer_ += mail.body;
-  std::string payload = mail.payload.value_or(EncodePayload(mail, mail.headerOffset.value_or(headerAt),
-                                                            mail.bodyOffset.value_or(bodyAt),
-                                                            mail.bodyLength.value_or(
-                                                                static_cast<std::uint32_t>(mail.body.size()))));
+  std::string payload = mail.payload.value_or(
+      EncodePayload(mail, mail.headerOffset.value_or(headerAt), mail.bodyOffset.value_or(bodyAt),
+                    mail.bodyLength.value_or(static_cast<std::uint32_t>(mail.body.size()))));
   payload += mail.payloadTail;
   recordOffsets_.push_back(list_.size());
   list_ += EncodeRecord(mail, payload);
