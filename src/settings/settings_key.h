@@ -31,6 +31,9 @@ class SettingsStoreKey {
   virtual bool writeText(std::string_view name, std::string_view text) = 0;
 };
 
+// Names are 1 to 511 bytes without control bytes; a key name holds no single-byte backslash
+// (one key at a time). Any operation with another name fails. Key and value names compare
+// ASCII case-insensitively in every backend.
 class SettingsKey {
  public:
   SettingsKey() = default;  // an invalid handle: every operation fails

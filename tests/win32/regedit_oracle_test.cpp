@@ -81,7 +81,6 @@ class RegeditOracle : public ::testing::Test {
 };
 
 TEST_F(RegeditOracle, RegeditImportsWhatWeWrite) {
-  MemoryTree tree;
   auto shared = std::make_shared<MemoryTree>();
   SettingsKey root = MemoryRootKey(shared);
   root.writeInt("ProgramVersion", 0x5000);
