@@ -112,18 +112,6 @@ TEST(MailPageWriter, TableWithThreeColumnsAndFiveMails) {
   EXPECT_EQ(RenderMail(List({}), page, 2), MailHeader(kPetTitle) + kFooter);
 }
 
-TEST(MailPageWriter, ColumnCountBelowOneActsAsOne) {
-  FormatPage page = MailPage();
-  page.setOutputList(true);
-  page.setListColumn(0);
-  SetPlace(page, "FooterOne", "");
-  const std::string bytes = RenderMail(List({Mail("a", {}), Mail("b", {})}), page, 2);
-  EXPECT_EQ(bytes, MailHeader(kPetTitle) + "<table>\r\n" +
-                       "<tr>\r\n<td>\r\n" + SubjectLine("a") + "</td>\r\n</tr>\r\n" +
-                       "<tr>\r\n<td>\r\n" + SubjectLine("b") + "</td>\r\n</tr>\r\n" +
-                       "</table>\r\n" + kFooter);
-}
-
 TEST(MailPageWriter, SubjectAndDateByKindAndOptions) {
   FormatPage page = MailPage();
   SetPlace(page, "Header", "H");
