@@ -22,11 +22,15 @@ std::size_t FindLastCharDbcs(std::string_view text, char c) {
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
+  // Trail bytes of double-byte characters are compared as they are: "ア" (0x83 0x41) and
+  // "ヂ" (0x83 0x61) must stay different.
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  bool trail = false;
   for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
-    const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+    const auto x = static_cast<unsigned char>(trail ? a[i] : AsciiLower(a[i]));
+    const auto y = static_cast<unsigned char>(trail ? b[i] : AsciiLower(b[i]));
     if (x != y) return x < y ? -1 : 1;
+    trail = !trail && IsLeadByte(a[i]);
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;

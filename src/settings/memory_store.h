@@ -15,6 +15,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "base/cp932.h"
 #include "settings/settings_key.h"
 
 namespace mogura {
@@ -102,9 +103,12 @@ void MarkDeleted(MemoryKeyNode& node);
 
 template <class T>
 std::string NamedList<T>::Folded(std::string_view name) {
+  // ASCII letters only; the trail byte of a double-byte character is kept as it is.
   std::string folded(name);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    char& c = folded[i];
+    if (IsLeadByte(c)) ++i;
+    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return folded;
 }

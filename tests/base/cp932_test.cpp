@@ -40,5 +40,12 @@ TEST(Cp932, CaseInsensitiveOnlyForAsciiLetters) {
   EXPECT_EQ(CompareNoCase("", ""), 0);
 }
 
+TEST(Cp932, TrailBytesThatLookLikeLettersAreNotFolded) {
+  // "ア" is 0x83 0x41 ('A' as trail byte), "ヂ" is 0x83 0x61 ('a' as trail byte).
+  EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
+  EXPECT_FALSE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x61.krm"));
+  EXPECT_TRUE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x41.krm"));
+}
+
 }  // namespace
 }  // namespace mogura

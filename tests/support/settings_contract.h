@@ -246,7 +246,24 @@ TYPED_TEST_P(SettingsContract, InvalidAndDeletedHandlesFailEverything) {
   EXPECT_FALSE(this->backend_.reopen().openSubKey("Doomed").valid());
 }
 
-REGISTER_TYPED_TEST_SUITE_P(SettingsContract, OpenDoesNotCreateAndCreateOpensExisting,
+// "ア" (0x83 0x41) and "ヂ" (0x83 0x61) differ only in a trail byte that looks like 'A' / 'a':
+// folding it as a letter would merge two keys and two values.
+TYPED_TEST_P(SettingsContract, TrailBytesAreNeverFoldedAsLetters) {
+  SettingsKey root = this->backend_.root();
+  ASSERT_TRUE(root.createSubKey("\x83\x41").writeInt("V", 1));
+  ASSERT_TRUE(root.createSubKey("\x83\x61").writeInt("V", 2));
+  ASSERT_TRUE(root.writeInt("\x83\x41", 3));
+  ASSERT_TRUE(root.writeInt("\x83\x61", 4));
+  SettingsKey reopened = this->backend_.reopen();
+  std::int32_t a = 0, b = 0, c = 0, d = 0;
+  EXPECT_TRUE(reopened.openSubKey("\x83\x41").readInt("V", &a));
+  EXPECT_TRUE(reopened.openSubKey("\x83\x61").readInt("V", &b));
+  EXPECT_TRUE(reopened.readInt("\x83\x41", &c));
+  EXPECT_TRUE(reopened.readInt("\x83\x61", &d));
+  EXPECT_EQ(std::vector<int>({1, 2, 3, 4}), std::vector<int>({a, b, c, d}));
+}
+
+REGISTER_TYPED_TEST_SUITE_P(SettingsContract, OpenDoesNotCreateAndCreateOpensExisting, TrailBytesAreNeverFoldedAsLetters,
                             EmptyKeyExistsAfterReopen, DeleteSubKeyTakesItsWholeSubtree,
                             DeleteValueKeepsTheOthers, EnumerationAppendsInTheStoresOrder,
                             IntegerAndFlagReadRules, TextReadRules, NameLimits,
