@@ -30,7 +30,7 @@ measure() {
   done
 }
 
-printf '| mails | output | drawer MB | time s | floor s | ratio | mails/s | drawer MB/s | peak RSS MB | kept body MB |\n'
+printf '| mails | output | drawer MB | time s | floor s | ratio | mails/s | drawer MB/s | peak RSS MB | kept mails MB |\n'
 printf '|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|\n'
 for count in 1000 10000 100000; do
   folder=$work/r$count/

@@ -3,7 +3,8 @@
 
   make_drawers.py sample DIR          a small Japanese demo folder with two drawers
   make_drawers.py bench DIR COUNT     one drawer 受信メール of COUNT mails (~1 KB bodies, mixed kinds)
-  make_drawers.py kept DIR KIND       bytes of the bodies of kind KIND (2: pet mail) in DIR's inbox
+  make_drawers.py kept DIR KIND       bytes (header and body) of the mails of kind KIND (2: pet mail)
+                                      in DIR's inbox
 
 The list and drawer layouts are described in docs/drawer-format.md.
 """
@@ -131,7 +132,7 @@ def make_bench(folder, count):
 
 
 def kept_bytes(folder, kind):
-    """Sum of the body lengths of the inbox's mails whose header names `kind`."""
+    """Bytes of the inbox's mails (header and body) whose header names `kind`."""
     with open(os.path.join(folder, "受信リスト.krl"), "rb") as f:
         index = f.read()
     with open(os.path.join(folder, "受信メール.krm"), "rb") as f:
@@ -141,7 +142,7 @@ def kept_bytes(folder, kind):
         (length,) = struct.unpack_from("<I", index, pos + 4)
         header_offset, body_offset, body_length = struct.unpack_from("<III", index, pos + 8)
         if marker in data[header_offset:body_offset]:
-            total += body_length
+            total += body_offset - header_offset + body_length
         pos += 12 + length
     return total
 

@@ -54,7 +54,7 @@ void MailPageWriter::writeItemBody() {
     putLine(FormatText(FormatText(LoadText(IDS_MAIL_DATE_LINE), month), day));
     putLine("<br><br>");
   }
-  for (const std::string& line : mail.bodyLines) {
+  for (std::string_view line : mail.bodyLines) {
     put(beforeLine_);
     put(line);
     put(endLine_);

@@ -1,6 +1,8 @@
 #include "mailstore/mail_picker.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "base/string_table.h"
 #include "mailstore/split_lines.h"
@@ -15,8 +17,8 @@ bool MailPicker::acceptIndex(MailRecord& record) { return pickup_.IsInRange(reco
 bool MailPicker::handleHeader(std::string_view text, MailRecord& record) {
   auto& mail = static_cast<PetMailRecord&>(record);
   splitLines(text, mail.headerLines);
-  for (const std::string& line : mail.headerLines) mail.applyHeaderLine(line);
-  mail.headerLines.clear();
+  for (std::string_view line : mail.headerLines) mail.applyHeaderLine(line);
+  mail.headerLines = TextLines();  // gives the memory back: only the kind fields are kept
   return true;
 }
 
@@ -37,13 +39,20 @@ void MailPicker::finish(bool success, MailList& result) {
 std::unique_ptr<MailRecord> MailPicker::createRecord() { return std::make_unique<PetMailRecord>(); }
 
 void SortMailsByDate(MailList& list, bool oldestFirst) {
-  if (oldestFirst) {
-    std::sort(list.mails.begin(), list.mails.end(),
-              [](const MailHandle& a, const MailHandle& b) { return a->date < b->date; });
-  } else {
-    std::sort(list.mails.begin(), list.mails.end(),
-              [](const MailHandle& a, const MailHandle& b) { return b->date < a->date; });
+  // Sort keys worked out once per mail, not once per comparison. Dates are valid after a
+  // read; an invalid one sorts first, as DateTime orders it.
+  struct Keyed {
+    std::int64_t key;
+    MailHandle mail;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(list.mails.size());
+  for (MailHandle& mail : list.mails) {
+    const std::int64_t key = mail->date.valid() ? mail->date.serialSeconds() : -1;
+    keyed.push_back({oldestFirst ? key : -key, std::move(mail)});
   }
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+  for (std::size_t i = 0; i < keyed.size(); ++i) list.mails[i] = std::move(keyed[i].mail);
   list.sorted = true;
   list.ascending = oldestFirst;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/date_time.h"
+#include "base/text_lines.h"
 
 namespace mogura {
 
@@ -39,9 +40,9 @@ class MailRecord {
   // The date of the mail in UTC+9; always valid after read().
   DateTime date;
   // Working list filled (and possibly cleared) by the header hook.
-  std::vector<std::string> headerLines;
+  TextLines headerLines;
   // The body as lines without line ends: what pages show.
-  std::vector<std::string> bodyLines;
+  TextLines bodyLines;
 };
 
 }  // namespace mogura

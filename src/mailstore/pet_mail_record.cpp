@@ -78,7 +78,7 @@ std::string PetMailRecord::signatureName() const {
   const std::size_t n = bodyLines.size();
   if (n < 2) return {};
   if (bodyLines[n - 2].compare(0, kSignatureRule.size(), kSignatureRule) != 0) return {};
-  return bodyLines[n - 1];
+  return std::string(bodyLines[n - 1]);
 }
 
 }  // namespace mogura

@@ -2,8 +2,10 @@
 
 namespace mogura {
 
-void splitLines(std::string_view text, std::vector<std::string>& lines) {
-  lines.clear();
+namespace {
+
+template <class Lines>
+void SplitInto(std::string_view text, Lines& lines) {
   // LF (0x0A) is never part of a double-byte character, so a plain byte search is safe.
   std::size_t start = 0;
   for (;;) {
@@ -16,6 +18,22 @@ void splitLines(std::string_view text, std::vector<std::string>& lines) {
     start = lf + 1;  // a text ending in LF still gives one (empty) line after it
   }
   while (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+}
+
+}  // namespace
+
+void splitLines(std::string_view text, std::vector<std::string>& lines) {
+  lines.clear();
+  SplitInto(text, lines);
+}
+
+void splitLines(std::string_view text, TextLines& lines) {
+  lines.clear();
+  // Exactly one allocation for the line ends and one for the bytes.
+  std::size_t count = 1;
+  for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) ++count;
+  lines.reserve(count, text.size());
+  SplitInto(text, lines);
 }
 
 }  // namespace mogura

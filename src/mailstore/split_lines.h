@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_lines.h"
+
 namespace mogura {
 
 // Replaces `lines` with the lines of `text`. A line ends at LF (not kept); one CR before it
@@ -12,5 +14,7 @@ namespace mogura {
 // except that empty lines at the end are dropped, the first line excepted: a text ending in
 // CR LF gives no extra empty line, and an empty text gives one empty line.
 void splitLines(std::string_view text, std::vector<std::string>& lines);
+// The same into one buffer: the record's header and body lines.
+void splitLines(std::string_view text, TextLines& lines);
 
 }  // namespace mogura

@@ -58,7 +58,7 @@ MailHandle Mail(const std::string& subject, std::vector<std::string> body, int m
                 int day = 2) {
   auto mail = std::make_shared<MailRecord>();
   mail->subject = subject;
-  mail->bodyLines = std::move(body);
+  mail->bodyLines = TextLines(body);
   mail->date = DateTime::Make(2000, month, day, 12);
   return mail;
 }

@@ -93,10 +93,10 @@ TEST_F(DrawerReaderTest, MailsCarryListFieldsAndHeaderAndBodyLines) {
       .subject = "two", .date = "Wed, 5 Jan 2000 10:00:00 +0900", .header = "From: b\r\n", .body = ""});
   EXPECT_TRUE(Run());
   ASSERT_EQ(result.mails.size(), 2u);
-  EXPECT_EQ(result.mails[0]->headerLines, (Lines{"From: a", "X-Kurumin-Message: 2"}));
-  EXPECT_EQ(result.mails[0]->bodyLines, (Lines{"hello", "world"}));
-  EXPECT_EQ(result.mails[1]->headerLines, (Lines{"From: b"}));
-  EXPECT_EQ(result.mails[1]->bodyLines, (Lines{""}));
+  EXPECT_EQ(result.mails[0]->headerLines.toVector(), (Lines{"From: a", "X-Kurumin-Message: 2"}));
+  EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (Lines{"hello", "world"}));
+  EXPECT_EQ(result.mails[1]->headerLines.toVector(), (Lines{"From: b"}));
+  EXPECT_EQ(result.mails[1]->bodyLines.toVector(), (Lines{""}));
   EXPECT_EQ(result.mails[1]->date, DateTime::Make(2000, 1, 5, 10, 0, 0));
   EXPECT_FALSE(result.sorted);
   EXPECT_TRUE(reader.finishSuccess);
@@ -135,7 +135,7 @@ TEST_F(DrawerReaderTest, WithoutWantHeaderNoHeaderIsReadOrHandled) {
   EXPECT_TRUE(Run(/*wantHeader=*/false, /*wantBody=*/true));
   ASSERT_EQ(result.mails.size(), 1u);
   EXPECT_TRUE(result.mails[0]->headerLines.empty());
-  EXPECT_EQ(result.mails[0]->bodyLines, (Lines{"body"}));
+  EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (Lines{"body"}));
   EXPECT_EQ(reader.calls, (std::vector<std::string>{"index m", "body m", "accept m"}));
   EXPECT_EQ(files.bytesRead, writer.listBytes().size() + 6);
 }
@@ -216,7 +216,7 @@ TEST_F(DrawerReaderTest, BackwardsHeaderRangeDoesNotMatterWhenTheHeaderIsNotWant
       MailSpec{.subject = "backwards", .body = "x", .headerOffset = 10, .bodyOffset = 2, .bodyLength = 3});
   EXPECT_TRUE(Run(false, true));
   ASSERT_EQ(result.mails.size(), 1u);
-  EXPECT_EQ(result.mails[0]->bodyLines, (Lines{writer.drawerBytes().substr(2, 3)}));
+  EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (Lines{writer.drawerBytes().substr(2, 3)}));
 }
 
 TEST_F(DrawerReaderTest, RangesPastTheEndGiveTheBytesPresent) {
@@ -242,11 +242,11 @@ TEST_F(DrawerReaderTest, RangesPastTheEndGiveTheBytesPresent) {
                       .bodyLength = 0xFFFFFFFF});
   EXPECT_TRUE(Run());
   ASSERT_EQ(result.mails.size(), 4u);
-  EXPECT_EQ(result.mails[1]->headerLines, (Lines{""}));
-  EXPECT_EQ(result.mails[1]->bodyLines, (Lines{""}));
-  EXPECT_EQ(result.mails[2]->headerLines, (Lines{"Hdr"}));
-  EXPECT_EQ(result.mails[2]->bodyLines, (Lines{"Body"}));  // 4 GiB asked, 4 bytes present
-  EXPECT_EQ(result.mails[3]->bodyLines, (Lines{""}));
+  EXPECT_EQ(result.mails[1]->headerLines.toVector(), (Lines{""}));
+  EXPECT_EQ(result.mails[1]->bodyLines.toVector(), (Lines{""}));
+  EXPECT_EQ(result.mails[2]->headerLines.toVector(), (Lines{"Hdr"}));
+  EXPECT_EQ(result.mails[2]->bodyLines.toVector(), (Lines{"Body"}));  // 4 GiB asked, 4 bytes present
+  EXPECT_EQ(result.mails[3]->bodyLines.toVector(), (Lines{""}));
   EXPECT_LE(files.largestRequest, 65536u);  // nothing sized from a length alone
 }
 
@@ -259,8 +259,8 @@ TEST_F(DrawerReaderTest, DrawerShorterThanItClaimsGivesTheBytesPresent) {
   reader.setSource(kDrawerPath, true, true);
   EXPECT_TRUE(reader.run(result));
   ASSERT_EQ(result.mails.size(), 1u);
-  EXPECT_EQ(result.mails[0]->headerLines, (Lines{"H"}));
-  EXPECT_EQ(result.mails[0]->bodyLines, (Lines{"Body"}));
+  EXPECT_EQ(result.mails[0]->headerLines.toVector(), (Lines{"H"}));
+  EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (Lines{"Body"}));
 }
 
 TEST_F(DrawerReaderTest, RecordCutOffAtTheEndOfTheListKeepsTheMailsBefore) {
@@ -319,8 +319,8 @@ TEST_F(ListPathTest, ReadsARealDrawerWithAJapaneseName) {
     EXPECT_EQ(reader.listPath(), DrawerWriter::ListPath(folder.path(), title));
     ASSERT_EQ(result.mails.size(), 1u);
     EXPECT_EQ(result.mails[0]->subject, title);
-    EXPECT_EQ(result.mails[0]->headerLines, (Lines{"X-Kurumin-Message: 2"}));
-    EXPECT_EQ(result.mails[0]->bodyLines, (Lines{"one", "two"}));
+    EXPECT_EQ(result.mails[0]->headerLines.toVector(), (Lines{"X-Kurumin-Message: 2"}));
+    EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (Lines{"one", "two"}));
   }
   DrawerPathReader missing;
   missing.setSource(DrawerWriter::DrawerPath(folder.path(), mail), true, true);

@@ -93,7 +93,7 @@ TEST_F(MailPickerTest, DiaryPageIsKnownByItsExactContentTypeAndSubject) {
   writer.add(MailSpec{.subject = DiarySubject(), .header = "X-Kurumin-Message: 2\r\n" + kDiaryType, .body = "y"});
 
   ASSERT_EQ(Picked(kDiaryKind).size(), 1u);
-  EXPECT_EQ(result.mails[0]->bodyLines, (std::vector<std::string>{"text"}));
+  EXPECT_EQ(result.mails[0]->bodyLines.toVector(), (std::vector<std::string>{"text"}));
   // The diary page without number is no pet mail; mails with number 2 stay pet mail.
   EXPECT_EQ(Picked(kPetMailKind), (Subjects{"numbered", DiarySubject()}));
 }
@@ -201,7 +201,7 @@ TEST_F(MailPickerTest, KeptMailsCarryTheirKindAndBodyButNoHeaderLines) {
   EXPECT_EQ(mail.contentType, "text/plain; charset=iso-2022-jp");
   EXPECT_FALSE(mail.fromEventSender);
   EXPECT_TRUE(mail.headerLines.empty());
-  EXPECT_EQ(mail.bodyLines, (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(mail.bodyLines.toVector(), (std::vector<std::string>{"a", "", "b"}));
 }
 
 TEST_F(MailPickerTest, ReadsTheListFileBesideTheDrawer) {
