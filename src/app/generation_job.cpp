@@ -87,24 +87,23 @@ std::unique_ptr<OutputFile> GenerationJob::openOutput(const std::string& path) {
 
 bool GenerationJob::writeMailPage(OutputFile& file, const MailList& mails) {
   const FormatPage* page = settings_.formats.activePage(PageKind::Mail);
-  bool ok = page != nullptr;
-  if (ok) {
-    MailPageWriter writer(mails, *page, settings_.words, settings_.kind);
-    TextOutput stream(file);
-    ok = writer.write(stream);
-    ok = stream.close() && ok;
-  }
-  if (!ok) showFailure(IDS_WRITE_FAILED);
-  return ok;
+  if (!page) return writePage(file, nullptr);
+  MailPageWriter writer(mails, *page, settings_.words, settings_.kind);
+  return writePage(file, &writer);
 }
 
 bool GenerationJob::writeIndexPage(OutputFile& file, const OutputPageList& pages) {
   const FormatPage* page = settings_.formats.activePage(PageKind::Index);
-  bool ok = page != nullptr;
+  if (!page) return writePage(file, nullptr);
+  IndexPageWriter writer(pages, *page, files_.separator());
+  return writePage(file, &writer);
+}
+
+bool GenerationJob::writePage(OutputFile& file, PageWriter* writer) {
+  bool ok = writer != nullptr;  // no writer: the active format lacks the page
   if (ok) {
-    IndexPageWriter writer(pages, *page, files_.separator());
     TextOutput stream(file);
-    ok = writer.write(stream);
+    ok = writer->write(stream);
     ok = stream.close() && ok;
   }
   if (!ok) showFailure(IDS_WRITE_FAILED);

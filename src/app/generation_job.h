@@ -5,6 +5,7 @@
 #include <string>
 
 #include "html/page_divider.h"
+#include "html/page_writer.h"
 #include "mailstore/mail_list.h"
 #include "platform/files.h"
 #include "platform/text_output.h"
@@ -35,6 +36,8 @@ class GenerationJob {
   std::unique_ptr<OutputFile> openOutput(const std::string& path);
   bool writeMailPage(OutputFile& file, const MailList& mails);
   bool writeIndexPage(OutputFile& file, const OutputPageList& pages);
+  // Writes a page through a CR LF stream and closes the file; message 105 on any failure.
+  bool writePage(OutputFile& file, PageWriter* writer);
   void showFailure(int stringId);
 
   const AppSettings& settings_;
