@@ -22,7 +22,7 @@ printf '\n[HKEY_CURRENT_USER\\Software\\Pikomaru\\mogura\\Devide]\n"Valid"=dword
 
 # Runs "$@" $repeats times; sets best_s (seconds) and best_kb (peak resident KB) of the best run.
 measure() {
-  best_s=""; best_kb=0
+  local s kb; best_s=""; best_kb=0
   for _ in $(seq "$repeats"); do
     /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
     read -r s kb < "$work/time"

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "base/string_table.h"
+#include "mailstore/drawer_window.h"
 #include "mailstore/list_cursor.h"
 #include "mailstore/split_lines.h"
 
@@ -11,25 +12,6 @@ namespace mogura {
 namespace {
 
 constexpr std::string_view kDrawerExtension = ".krm";
-
-// Reads `length` bytes at `offset` of the drawer file into `*bytes`. A range that runs past the
-// end of the file gives the bytes present (none when it starts past the end); the buffer is
-// sized from what the file holds, never from the length alone. False on a read error.
-bool ReadRange(InputFile* drawer, std::uint64_t offset, std::uint64_t length, std::string* bytes) {
-  bytes->clear();
-  if (!drawer) return false;
-  const std::uint64_t size = drawer->size();
-  if (offset >= size || length == 0) return true;
-  const auto count = static_cast<std::size_t>(std::min(length, size - offset));
-  bytes->resize(count);
-  std::size_t got = 0;
-  if (!drawer->readAt(offset, bytes->data(), count, &got)) {
-    bytes->clear();
-    return false;
-  }
-  bytes->resize(std::min(got, count));
-  return true;
-}
 
 }  // namespace
 
@@ -83,6 +65,7 @@ bool DrawerReader::run(MailList& result) {
   }
 
   ListCursor cursor(*list);
+  DrawerWindow window(drawer.get());
   bool success = false;
   for (;;) {
     MailOutcome outcome;
@@ -94,7 +77,7 @@ bool DrawerReader::run(MailList& result) {
         success = !cursor.failed();
         break;
       }
-      outcome = handleMail(drawer.get(), MailHandle(std::move(fresh)), result);
+      outcome = handleMail(window, MailHandle(std::move(fresh)), result);
     } catch (const std::exception&) {
       outcome = MailOutcome::kFailed;  // e.g. no memory for a huge mail
     }
@@ -104,21 +87,21 @@ bool DrawerReader::run(MailList& result) {
   return success;
 }
 
-DrawerReader::MailOutcome DrawerReader::handleMail(InputFile* drawer, const MailHandle& record,
+DrawerReader::MailOutcome DrawerReader::handleMail(DrawerWindow& drawer, const MailHandle& record,
                                                    MailList& result) {
   if (!acceptIndex(*record)) return MailOutcome::kSkipped;
-  std::string bytes;
+  std::string_view bytes;
   if (wantHeader_) {
     // The header runs from its offset up to the body. A body that begins before its header
     // names no range at all; reading it as an unsigned length would ask for nearly 4 GiB, so it
     // fails like any unreadable range.
     if (record->bodyOffset < record->headerOffset) return MailOutcome::kFailed;
-    if (!ReadRange(drawer, record->headerOffset, record->bodyOffset - record->headerOffset, &bytes))
+    if (!drawer.read(record->headerOffset, record->bodyOffset - record->headerOffset, &bytes))
       return MailOutcome::kFailed;
     if (!handleHeader(bytes, *record)) return MailOutcome::kSkipped;
   }
   if (wantBody_) {
-    if (!ReadRange(drawer, record->bodyOffset, record->bodyLength, &bytes)) return MailOutcome::kFailed;
+    if (!drawer.read(record->bodyOffset, record->bodyLength, &bytes)) return MailOutcome::kFailed;
     if (!handleBody(bytes, *record)) return MailOutcome::kSkipped;
   }
   if (!accept(*record)) return MailOutcome::kSkipped;

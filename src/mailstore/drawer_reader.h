@@ -16,6 +16,8 @@
 
 namespace mogura {
 
+class DrawerWindow;
+
 // The list file path of a drawer path: the last ".krm" and everything after it removed; then,
 // when the last 10 bytes are the inbox name "受信メール", its last 6 bytes ("メール") removed;
 // then "リスト.krl" appended (受信メール.krm -> 受信リスト.krl, 旅行.krm -> 旅行リスト.krl).
@@ -72,7 +74,7 @@ class DrawerReader {
 
  private:
   enum class MailOutcome { kKept, kSkipped, kFailed };
-  MailOutcome handleMail(InputFile* drawer, const MailHandle& record, MailList& result);
+  MailOutcome handleMail(DrawerWindow& drawer, const MailHandle& record, MailList& result);
 
   FileSystem& files_;
   std::string listPath_;
