@@ -55,6 +55,7 @@ def main():
             except UnicodeEncodeError as e:
                 sys.exit(f"{where}: not representable in CP932: {e}")
             entries.append((ident, name, data))
+    entries.sort(key=lambda entry: entry[0])  # LoadText searches the table by id
     os.makedirs(os.path.join(out_dir, "base"), exist_ok=True)
     header = ["// Generated from src/base/strings.txt. Do not edit.", "#pragma once", "",
               "namespace mogura {", "", "enum StringId : int {"]

@@ -7,9 +7,11 @@
 namespace mogura {
 
 std::string_view LoadText(int id) {
+  // The generated table is ordered by id.
   const StringEntry* end = kStringTable + kStringTableSize;
-  const StringEntry* it = std::find_if(kStringTable, end, [id](const StringEntry& e) { return e.id == id; });
-  return it == end ? std::string_view() : std::string_view(it->bytes, it->length);
+  const StringEntry* it =
+      std::lower_bound(kStringTable, end, id, [](const StringEntry& e, int wanted) { return e.id < wanted; });
+  return it == end || it->id != id ? std::string_view() : std::string_view(it->bytes, it->length);
 }
 
 std::string FormatText(std::string_view format, std::string_view value) {

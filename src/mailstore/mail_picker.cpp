@@ -16,9 +16,10 @@ bool MailPicker::acceptIndex(MailRecord& record) { return pickup_.IsInRange(reco
 
 bool MailPicker::handleHeader(std::string_view text, MailRecord& record) {
   auto& mail = static_cast<PetMailRecord&>(record);
-  splitLines(text, mail.headerLines);
-  for (std::string_view line : mail.headerLines) mail.applyHeaderLine(line);
-  mail.headerLines = TextLines();  // gives the memory back: only the kind fields are kept
+  // The header lines are only looked at, one by one: the record keeps none of them, only the
+  // kind fields they set (an empty line, kept or not, matches no rule).
+  forEachLine(text, [&mail](std::string_view line) { mail.applyHeaderLine(line); });
+  mail.headerLines.clear();
   return true;
 }
 

@@ -1,6 +1,7 @@
 // A buffered text stream over an output file in which every line feed is written as CR LF.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,12 @@ class TextOutput {
   bool close();
 
  private:
+  // Copies `count` bytes into the buffer, handing full buffers to the file.
+  void append(const char* data, std::size_t count);
+
   OutputFile& sink_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
   bool good_ = true;
   bool closed_ = false;
 };
