@@ -2,10 +2,12 @@
 #include "app/cli.h"
 #include "platform/clock.h"
 #include "platform/console.h"
+#include "platform/process_setup.h"
 #include "platform/user_store.h"
 
 int main(int argc, char** argv) {
   using namespace mogura;
+  PrepareProcess(argv);
   SetLocalClock(&HostLocalNow);
   std::vector<std::string> args = CommandLineArguments(argc, argv);
   if (!args.empty()) args.erase(args.begin());  // the program name
