@@ -1,0 +1,31 @@
+// Message boxes and the wait cursor of the Windows programs.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/user_interaction.h"
+
+namespace mogura::win32 {
+
+// The MessageBoxW style for a box: a box without an asked-for icon shows the warning icon.
+UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons, MessageAnswer defaultAnswer);
+// The answer for what MessageBoxW returned.
+MessageAnswer AnswerFromId(int id);
+
+class Win32Interaction : public UserInteraction {
+ public:
+  // Boxes are owned by `owner` (may be null) and carry the program's title as caption.
+  explicit Win32Interaction(HWND owner = nullptr) : owner_(owner) {}
+  void setOwner(HWND owner) { owner_ = owner; }
+
+  MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                           MessageAnswer defaultAnswer) override;
+  void setWaitCursor(bool on) override;
+
+ private:
+  HWND owner_;
+  int waitDepth_ = 0;
+  HCURSOR previous_ = nullptr;
+};
+
+}  // namespace mogura::win32
