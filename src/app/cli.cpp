@@ -4,6 +4,7 @@
 
 #include "app/main_entries.h"
 #include "app/make_command.h"
+#include "base/cp932.h"
 #include "settings/app_settings.h"
 #include "settings/regedit4_file.h"
 
@@ -139,7 +140,9 @@ class Cli {
 
     if (options.folder) {
       std::string folder = *options.folder;
-      if (folder.empty() || folder.back() != platform_.files.separator()) folder += platform_.files.separator();
+      // The last byte may be the trail byte of "ソ" (0x83 0x5C): only a real separator counts.
+      const char separator = platform_.files.separator();
+      if (folder.empty() || FindLastCharDbcs(folder, separator) != folder.size() - 1) folder += separator;
       if (!settings.petFolders.AddFolder(folder)) settings.petFolders.SelectFolder(folder);
     }
     if (!settings.petFolders.HasActiveFolder())

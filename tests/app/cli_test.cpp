@@ -114,6 +114,16 @@ TEST_F(CliTest, MakeWritesThePageAndPrintsItsPath) {
   EXPECT_EQ(Run({"make", "--folder", bare, "--kind", "pet", "--out", page}), kCliSuccess) << err;
 }
 
+TEST_F(CliTest, AFolderEndingInATrailByteBackslashGetsItsSeparator) {
+  // "ソ" is 0x83 0x5C: its last byte is no separator, so one must be added.
+  const std::string folder = temp.file("\x83\x5C");
+  ASSERT_TRUE(HostFileSystem().createFolder(folder));
+  DrawerWriter writer;
+  writer.add(MailSpec{.subject = "S", .header = "X-Kurumin-Message: 2\r\n", .body = "hi\r\n"});
+  ASSERT_TRUE(writer.write(folder + test::Sep(), kInbox));
+  EXPECT_EQ(Run({"make", "--folder", folder, "--kind", "pet", "--out", temp.file("p.htm")}), kCliSuccess) << err;
+}
+
 TEST_F(CliTest, JobFailuresExitWithOneAfterTheirMessage) {
   EXPECT_EQ(Run({"make", "--folder", receive.path(), "--out", temp.file("p.htm")}), kCliJobFailed);
   EXPECT_EQ(err, std::string(LoadText(IDS_DRAWER_NOT_FOUND)) + "\n");
