@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build python3 pkg-config
   libgtest-dev libgmock-dev googletest
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth fonts-ipafont-gothic imagemagick locales
+  wine wine64 xvfb xauth fonts-ipafont-gothic locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -19,7 +19,7 @@ fail() { cat "$log" >&2; echo "setup: $1" >&2; exit 1; }
 
 if [ ${#missing[@]} -gt 0 ]; then
   { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-      $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1 \
+      $sudo apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1 \
     || fail "installing ${missing[*]} failed"
 fi
 
