@@ -8,13 +8,13 @@
 
 #include "html/format_page.h"
 #include "html/page_kind.h"
+#include "settings/program_version.h"
 #include "settings/settings_node.h"
 
 namespace mogura {
 
 // Stored ProgramVersion values: what every save writes, and the last version whose formats
 // need converting when read.
-inline constexpr std::int32_t kCurrentProgramVersion = 0x5000;
 inline constexpr std::int32_t kLastOldFormatVersion = 0x2000;
 
 // True for a store written by an early version (also one without ProgramVersion, read as 0).
@@ -58,7 +58,7 @@ class HtmlFormat : public SettingsNode {
   // writes the converted pages afresh. Loading alone never changes the store.
   void Load(const SettingsKey& html, std::int32_t programVersion);
   // As above for a store of the current version (no conversion).
-  void Load(const SettingsKey& html) override { Load(html, kCurrentProgramVersion); }
+  void Load(const SettingsKey& html) override { Load(html, kProgramVersion); }
   bool Save(const SettingsKey& html) const override;
 
   // Page sub-keys of the store that the next Save deletes before it writes the pages.

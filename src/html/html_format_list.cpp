@@ -10,7 +10,6 @@ namespace mogura {
 namespace {
 constexpr std::string_view kSectionKey = "HTML";
 constexpr std::string_view kActiveValue = "ActiveSelection";
-constexpr std::string_view kProgramVersionValue = "ProgramVersion";
 }  // namespace
 
 const HtmlFormat* HtmlFormatList::findFormat(std::string_view identifier) const {

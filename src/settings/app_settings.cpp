@@ -3,7 +3,6 @@
 namespace mogura {
 namespace {
 
-constexpr std::string_view kProgramVersionValue = "ProgramVersion";
 constexpr std::string_view kTargetTypeValue = "TargetType";
 
 // kind = TargetType + 1 without a range check; any stored number wraps instead of overflowing.

@@ -11,13 +11,11 @@
 #include "mailstore/mail_kind.h"
 #include "settings/pet_folder_list.h"
 #include "settings/pickup_settings.h"
+#include "settings/program_version.h"
 #include "settings/settings_node.h"
 #include "settings/word_settings.h"
 
 namespace mogura {
-
-// The version this program writes as "ProgramVersion".
-inline constexpr std::int32_t kProgramVersion = 0x5000;
 
 class AppSettings : public SettingsNode {
  public:

@@ -97,7 +97,7 @@ TEST_F(FormatStorage, SaveThenLoadGivesTheSameList) {
 
   HtmlFormatList loaded;
   loaded.Reset();
-  loaded.Load(root_, kCurrentProgramVersion);
+  loaded.Load(root_, kProgramVersion);
   EXPECT_EQ(loaded, saved);
   const FormatPage& mail = *loaded.activePage(PageKind::Mail);
   EXPECT_EQ(mail.placeText("Header"), "<html>\n<body>\n");
@@ -129,7 +129,7 @@ TEST_F(FormatStorage, RoundTripThroughARegedit4File) {
   std::string error;
   ASSERT_TRUE(ParseRegedit4(file, rootPath, reread.get(), &error)) << error;
   HtmlFormatList loaded;
-  loaded.Load(MemoryRootKey(reread), kCurrentProgramVersion);
+  loaded.Load(MemoryRootKey(reread), kProgramVersion);
   EXPECT_EQ(loaded, saved);
 }
 
@@ -147,7 +147,7 @@ TEST_F(FormatStorage, LoadFollowsTheStoreOrderAndItsValueRules) {
 
   HtmlFormatList list;
   list.Reset();
-  list.Load(root_, kCurrentProgramVersion);
+  list.Load(root_, kProgramVersion);
   ASSERT_EQ(list.formats().size(), 1u);
   const HtmlFormat& mine = list.formats()[0];
   EXPECT_EQ(mine.identifier(), "Mine");
@@ -180,7 +180,7 @@ TEST_F(FormatStorage, SaveKeepsWhatTheModelFindsWhenKeysRepeat) {
   list.Save(root_);
 
   HtmlFormatList loaded;
-  loaded.Load(root_, kCurrentProgramVersion);
+  loaded.Load(root_, kProgramVersion);
   const HtmlFormat& user = *loaded.findFormat("UserSetting");
   EXPECT_EQ(user.findPage("Mail")->placeText("Table_Header"), "<table border=1>");
   EXPECT_EQ(user.findPage("Mail")->places().size(), 14u);
@@ -194,7 +194,7 @@ TEST_F(FormatStorage, SavingNeverDeletes) {
   list.Reset();
   list.Save(root_);
   HtmlFormatList loaded;
-  loaded.Load(root_, kCurrentProgramVersion);
+  loaded.Load(root_, kProgramVersion);
   EXPECT_NE(loaded.findFormat("Old"), nullptr);
   EXPECT_EQ(loaded.formats().size(), 3u);
 }
@@ -283,14 +283,14 @@ TEST_F(FormatStorage, OldPageKeysGoAtTheNextSaveNotAtLoad) {
 
   // Saved once, the store is of the current version and reads back without conversion.
   HtmlFormatList reloaded;
-  reloaded.Load(root_, kCurrentProgramVersion);
+  reloaded.Load(root_, kProgramVersion);
   EXPECT_EQ(*reloaded.findFormat("UserSetting"), *list.findFormat("UserSetting"));
   EXPECT_EQ(Keys(reloaded.findFormat("Default")->pages()[0]),
             Keys(DescriptorOf(PageKind::Mail).build()));
   // A second save has nothing old left to delete and keeps the pages.
   list.Save(root_);
   HtmlFormatList third;
-  third.Load(root_, kCurrentProgramVersion);
+  third.Load(root_, kProgramVersion);
   EXPECT_EQ(third, reloaded);
 }
 
