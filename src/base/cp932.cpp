@@ -19,6 +19,14 @@ std::size_t FindLastCharDbcs(std::string_view text, char c) {
   return found;
 }
 
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i, ++count) {
+    if (IsLeadByte(text[i])) ++i;
+  }
+  return count;
+}
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int CompareNoCase(std::string_view a, std::string_view b) {

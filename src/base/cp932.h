@@ -29,4 +29,7 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 char AsciiLower(char c);
 
+// The number of characters of `text`: a double-byte character counts as one.
+std::size_t CharacterCount(std::string_view text);
+
 }  // namespace mogura

@@ -29,4 +29,22 @@ std::string FormatText(std::string_view format, std::string_view value) {
   return std::string(format);
 }
 
+std::string FormatArguments(std::string_view format, std::initializer_list<std::string_view> arguments) {
+  std::string out;
+  std::size_t start = 0, pos = 0;
+  while ((pos = FindCharDbcs(format, '%', pos)) != std::string_view::npos) {
+    if (pos + 1 < format.size() && format[pos + 1] >= '1' && format[pos + 1] <= '9') {
+      out += format.substr(start, pos - start);
+      const std::size_t number = static_cast<std::size_t>(format[pos + 1] - '1');
+      if (number < arguments.size()) out += *(arguments.begin() + number);
+      pos += 2;
+      start = pos;
+    } else {
+      ++pos;
+    }
+  }
+  out += format.substr(start);
+  return out;
+}
+
 }  // namespace mogura

@@ -1,6 +1,7 @@
 // The program's texts as CP932 bytes, generated at build time from src/base/strings.txt.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,9 @@ std::string_view LoadText(int id);
 
 // `format` with its first "%s" (or "%d") replaced by `value`; the rest kept byte for byte.
 std::string FormatText(std::string_view format, std::string_view value);
+
+// `format` with each "%1" ... "%9" replaced by the argument of that number (missing ones by
+// nothing); the rest kept byte for byte.
+std::string FormatArguments(std::string_view format, std::initializer_list<std::string_view> arguments);
 
 }  // namespace mogura

@@ -26,3 +26,20 @@ TEST(StringTable, FormatReplacesTheFirstDirectiveOnly) {
 
 }  // namespace
 }  // namespace mogura
+
+namespace mogura {
+namespace {
+
+TEST(StringTable, NumberedArgumentsFillTheirPlaces) {
+  const std::string range = FormatArguments(LoadText(IDS_ENTER_INTEGER_RANGE), {"1", "512"});
+  EXPECT_EQ(range.rfind("1 ", 0), 0u);
+  EXPECT_NE(range.find(" 512 "), std::string::npos);
+  EXPECT_EQ(range.find('%'), std::string::npos);
+  EXPECT_EQ(FormatArguments("%2-%1-%2", {"a", "b"}), "b-a-b");
+  EXPECT_EQ(FormatArguments("%3 and %", {"a"}), " and %");
+  // A trail byte '%' followed by a digit is part of its character, not a place.
+  EXPECT_EQ(FormatArguments(std::string("\x81%1"), {"X"}), std::string("\x81%1"));
+}
+
+}  // namespace
+}  // namespace mogura

@@ -1,0 +1,44 @@
+// The base of every dialog and property-page presenter: the portable half of a window. The
+// view attaches the presenter once its controls exist and forwards their events to it.
+#pragma once
+
+#include <span>
+
+#include "platform/dialog_controls.h"
+
+namespace mogura {
+
+// A control whose text is fixed: it shows the string-table text `stringId`.
+struct ControlText {
+  int control;
+  int stringId;
+};
+
+class DialogPresenter {
+ public:
+  virtual ~DialogPresenter() = default;
+
+  // The window and its controls exist: the fixed texts are set, then OnShow fills the rest.
+  void Attach(DialogControls& controls);
+  // The window is gone; the presenter keeps the values it took.
+  void Detach() { controls_ = nullptr; }
+  // True between Attach and Detach: a property page that has been shown at least once.
+  bool created() const { return controls_ != nullptr; }
+
+  virtual void OnCommand(int /*control*/, ControlEvent /*event*/) {}
+  // The window is left or confirmed: the controls' values are taken. False keeps the user
+  // there (the reason has been shown).
+  virtual bool OnLeave() { return true; }
+  // A query of a sibling property page; true when this page handled it.
+  virtual bool OnQuerySiblings(int /*code*/) { return false; }
+
+ protected:
+  virtual std::span<const ControlText> FixedTexts() const = 0;
+  virtual void OnShow() = 0;
+  DialogControls& ui() const { return *controls_; }
+
+ private:
+  DialogControls* controls_ = nullptr;
+};
+
+}  // namespace mogura

@@ -1,0 +1,59 @@
+// The customization sheet of one HTML format: its own page choice and reset button above two
+// tabs, the content options and the place texts of the page being edited.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "html/html_format.h"
+#include "platform/dialog_presenter.h"
+#include "platform/user_interaction.h"
+#include "settings/sheets/content_page.h"
+#include "settings/sheets/format_edit_page.h"
+
+namespace mogura {
+
+// The code the content page sends its siblings after its table box was clicked.
+inline constexpr int kTableLayoutChanged = 0x8080;
+
+class HtmlSheetPresenter : public DialogPresenter {
+ public:
+  explicit HtmlSheetPresenter(UserInteraction& ui);
+
+  // Before the sheet is shown: works on a copy of `format`, editing its first page.
+  void SetFormat(const HtmlFormat& format);
+  // After OK: the edited copy.
+  const HtmlFormat& GetFormat() const { return format_; }
+  // "HTML書式 <title> のカスタマイズ".
+  std::string Caption() const;
+
+  // The page of the copy being edited; nullptr when the format has no pages.
+  FormatPage* EditedPage();
+  int editedIndex() const { return edited_; }
+
+  // Delivers a sibling query to every created tab page; true when one handled it. The view
+  // may route it through the platform's sheet instead (see content.sendSiblingQuery).
+  bool QuerySiblings(int code);
+
+  void OnCommand(int control, ControlEvent event) override;
+
+  // The tabs in order.
+  ContentPagePresenter content;
+  FormatEditPagePresenter edit;
+
+ protected:
+  std::span<const ControlText> FixedTexts() const override;
+  void OnShow() override;
+
+ private:
+  void FillPageChoice();
+  void ChoosePage(int index);
+  void ResetFormat();
+  void ReloadCreatedPages();
+
+  UserInteraction& ui_;
+  HtmlFormat format_;
+  int edited_ = -1;
+};
+
+}  // namespace mogura

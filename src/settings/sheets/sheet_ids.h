@@ -1,0 +1,89 @@
+// Dialog template and control ids of the two settings sheets, shared by the presenters and
+// the resource script (plain #defines, so that the resource compiler reads them too).
+#pragma once
+
+#define IDD_HONKI_HTML 201
+#define IDD_HONKI_DIVIDE 202
+#define IDD_HONKI_WORD 203
+#define IDD_HONKI_PICKUP 204
+#define IDD_HONKI_PET 205
+#define IDD_FORMAT_CONTENT 206
+#define IDD_FORMAT_EDIT 207
+
+// "HTML書式"
+#define IDC_HTML_USE_LABEL 1001
+#define IDC_HTML_FORMAT_CHOICE 1002
+#define IDC_HTML_LIST_LABEL 1003
+#define IDC_HTML_FORMAT_LIST 1004
+#define IDC_HTML_CUSTOMIZE 1005
+#define IDC_HTML_NEW 1006
+#define IDC_HTML_DELETE 1007
+#define IDC_HTML_COPY 1008
+#define IDC_HTML_IMPORT 1009
+#define IDC_HTML_EXPORT 1010
+#define IDC_HTML_NOTE 1011
+
+// "ファイル出力"
+#define IDC_DIVIDE_VALID 1020
+#define IDC_DIVIDE_UNIT_GROUP 1021
+#define IDC_DIVIDE_MONTH 1022
+#define IDC_DIVIDE_WEEK 1023
+#define IDC_DIVIDE_DAY 1024
+#define IDC_DIVIDE_BY_COUNT 1025
+#define IDC_DIVIDE_COUNT 1026
+#define IDC_DIVIDE_COUNT_SPIN 1027
+#define IDC_DIVIDE_COUNT_UNIT 1028
+#define IDC_DIVIDE_INDEX 1029
+#define IDC_DIVIDE_RESET 1030
+
+// "埋め込みワード"
+#define IDC_WORD_NOTE 1040
+#define IDC_WORD_DIARY_LABEL 1041
+#define IDC_WORD_DIARY 1042
+#define IDC_WORD_PET_LABEL 1043
+#define IDC_WORD_PET 1044
+#define IDC_WORD_EVENT_LABEL 1045
+#define IDC_WORD_EVENT 1046
+#define IDC_WORD_RESET 1047
+
+// "抽出条件"
+#define IDC_PICKUP_NOTE 1060
+#define IDC_PICKUP_BEGIN_LABEL 1061
+#define IDC_PICKUP_BEGIN 1062
+#define IDC_PICKUP_END_LABEL 1063
+#define IDC_PICKUP_END 1064
+#define IDC_PICKUP_RESET 1065
+#define IDC_PICKUP_LINE 1066
+#define IDC_PICKUP_USE_NAME 1067
+#define IDC_PICKUP_NAME_LABEL 1068
+#define IDC_PICKUP_NAME 1069
+#define IDC_PICKUP_NAME_NOTE 1070
+
+// "クルミの切り替え"
+#define IDC_PET_NOTE 1080
+#define IDC_PET_FOLDER_LABEL 1081
+#define IDC_PET_FOLDER_CHOICE 1082
+#define IDC_PET_FOLDER_NOTE 1083
+#define IDC_PET_ADD 1084
+#define IDC_PET_REMOVE 1085
+
+// The customization sheet's own controls above its tabs.
+#define IDC_FORMAT_TARGET_LABEL 1100
+#define IDC_FORMAT_PAGE_CHOICE 1101
+#define IDC_FORMAT_RESET 1102
+
+// "出力形式の指定"
+#define IDC_CONTENT_TABLE 1110
+#define IDC_CONTENT_COLUMNS 1111
+#define IDC_CONTENT_COLUMNS_SPIN 1112
+#define IDC_CONTENT_COLUMNS_UNIT 1113
+#define IDC_CONTENT_NO_SUBJECT 1114
+#define IDC_CONTENT_DATE_PET 1115
+#define IDC_CONTENT_DATE_EVENT 1116
+
+// "書式の編集"
+#define IDC_EDIT_PLACE_LABEL 1120
+#define IDC_EDIT_PLACES 1121
+#define IDC_EDIT_TEXT_LABEL 1122
+#define IDC_EDIT_TEXT 1123
+#define IDC_EDIT_NOTE 1124
