@@ -38,14 +38,22 @@ if [ $quick -eq 0 ]; then
   # One detached wineserver for the whole run: each Wine process then starts in a fraction of a second.
   export WINEPREFIX="$top/build/win64/wineprefix" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 \
          WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  # The view tests need a screen: a virtual one of our own, before any Wine process starts.
+  display=99
+  while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
   if [ ! -d "$WINEPREFIX" ]; then
-    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+    /usr/lib/wine/wine64 wineboot -i </dev/null >/dev/null 2>&1 || true
   fi
   # Wine's own service processes must not inherit ctest's output pipes either (ctest would wait
   # for them forever): start them here, detached from our output.
   setsid /usr/lib/wine/wineserver -p 60 </dev/null >/dev/null 2>&1 &
-  trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
+  trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
   setsid /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 || true
+  "$top/scripts/wine-gui-setup.sh"
   build_and_test build/win64 "win64 under Wine"
 fi
 echo "== all tests passed in $(( $(date +%s) - start )) s"

@@ -5,7 +5,7 @@ set -e
 export WINEPREFIX="${MOGURA_WINEPREFIX:-$PWD/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-export LC_ALL=ja_JP.UTF-8
+export LC_ALL="${MOGURA_WINE_LC_ALL:-ja_JP.UTF-8}"
 loader=/usr/lib/wine/wine64
 [ -x "$loader" ] || loader=wine
 exec "$loader" "$@"

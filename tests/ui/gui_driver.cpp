@@ -1,0 +1,306 @@
+#include "gui_driver.h"
+
+#include <commctrl.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "base/string_table.h"
+#include "platform/win32/wide.h"
+#include "png_writer.h"
+#include "ui/win32/win32_dialog_controls.h"
+
+namespace mogura::test {
+namespace {
+
+using win32::FromWide;
+using win32::ToWide;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kPollMs = 5;
+
+template <typename Found>
+auto Poll(int timeoutMs, Found found) {
+  const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    auto result = found();
+    if (result || Clock::now() >= end) return result;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+  }
+}
+
+std::wstring Caption(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+struct Search {
+  std::wstring caption;
+  bool messageBox = false;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK Match(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (!IsWindowVisible(window) || Caption(window) != search->caption) return TRUE;
+  // A message box holds its text in the static 0xFFFF.
+  if (search->messageBox && !GetDlgItem(window, 0xFFFF)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+win32::Win32DialogControls Controls(HWND dialog) { return win32::Win32DialogControls(dialog); }
+
+}  // namespace
+
+HWND GuiDriver::WaitForWindow(const std::string& caption, int timeoutMs) const {
+  return Poll(timeoutMs, [&]() -> HWND {
+    Search search{ToWide(caption)};
+    EnumThreadWindows(uiThread_, &Match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  });
+}
+
+HWND GuiDriver::WaitForMessageBox(int timeoutMs) const {
+  return Poll(timeoutMs, [&]() -> HWND {
+    Search search{ToWide(LoadText(IDS_APP_TITLE)), true};
+    EnumThreadWindows(uiThread_, &Match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  });
+}
+
+bool GuiDriver::WaitGone(HWND window, int timeoutMs) const {
+  return Poll(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+std::string GuiDriver::MessageText(HWND box) const { return Text(box, 0xFFFF); }
+
+void GuiDriver::Answer(HWND box, int button) const { Click(box, button); }
+
+std::vector<int> GuiDriver::MessageButtons(HWND box) const {
+  std::vector<int> ids;
+  for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+    HWND button = GetDlgItem(box, id);
+    if (button && IsWindowVisible(button)) ids.push_back(id);
+  }
+  return ids;
+}
+
+int GuiDriver::DefaultButton(HWND box) const {
+  // Wine leaves DM_GETDEFID at IDOK; the default button carries BS_DEFPUSHBUTTON.
+  for (int id : MessageButtons(box)) {
+    if ((GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) return id;
+  }
+  return 0;
+}
+
+LRESULT GuiDriver::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int timeoutMs, bool* handled) const {
+  DWORD_PTR result = 0;
+  const LRESULT ok = SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result);
+  if (handled) *handled = ok != 0;
+  return static_cast<LRESULT>(result);
+}
+
+void GuiDriver::Click(HWND dialog, int id) const { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void GuiDriver::ClickToOpen(HWND dialog, int id) const { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void GuiDriver::Type(HWND dialog, int id, const std::string& text) const {
+  const std::wstring wide = ToWide(text);
+  Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void GuiDriver::Choose(HWND dialog, int id, int index) const {
+  HWND control = GetDlgItem(dialog, id);
+  const bool combo = win32::ClassOf(control) == win32::ControlClass::ComboBox;
+  Send(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(control));
+}
+
+void GuiDriver::DoubleClick(HWND dialog, int id, int index) const {
+  HWND control = GetDlgItem(dialog, id);
+  Send(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Send(GetParent(control), WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(control));
+}
+
+void GuiDriver::SetDate(HWND dialog, int id, const DateTime& date, bool ticked) const {
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(date.year());
+  time.wMonth = static_cast<WORD>(date.month());
+  time.wDay = static_cast<WORD>(date.day());
+  time.wDayOfWeek = static_cast<WORD>(date.dayOfWeek() - 1);
+  HWND picker = GetDlgItem(dialog, id);
+  Send(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  if (!ticked) Send(picker, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&time));
+}
+
+std::string GuiDriver::Text(HWND dialog, int id) const { return Controls(dialog).text(id); }
+bool GuiDriver::Checked(HWND dialog, int id) const { return Controls(dialog).checked(id); }
+bool GuiDriver::Enabled(HWND dialog, int id) const { return Controls(dialog).enabled(id); }
+bool GuiDriver::Visible(HWND dialog, int id) const { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
+std::vector<std::string> GuiDriver::Items(HWND dialog, int id) const { return Controls(dialog).items(id); }
+int GuiDriver::Selection(HWND dialog, int id) const { return Controls(dialog).selection(id); }
+
+HWND GuiDriver::CurrentPage(HWND sheet) const {
+  return reinterpret_cast<HWND>(Send(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+int GuiDriver::CurrentPageIndex(HWND sheet) const {
+  return static_cast<int>(Send(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(CurrentPage(sheet)), 0));
+}
+
+void GuiDriver::SelectPage(HWND sheet, int index) const { Send(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0); }
+// A sheet ends its modal loop at the next message it receives after the button.
+void GuiDriver::PressOk(HWND sheet) const {
+  Send(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  PostMessageW(sheet, WM_NULL, 0, 0);
+}
+
+void GuiDriver::PressCancel(HWND sheet) const {
+  Send(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  PostMessageW(sheet, WM_NULL, 0, 0);
+}
+
+std::vector<std::string> GuiDriver::TabTitles(HWND sheet) const {
+  HWND tab = reinterpret_cast<HWND>(Send(sheet, PSM_GETTABCONTROL, 0, 0));
+  std::vector<std::string> titles;
+  const int count = static_cast<int>(Send(tab, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    Send(tab, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    titles.push_back(FromWide(text));
+  }
+  return titles;
+}
+
+namespace {
+
+// What the screen shows of `window`, as RGB rows.
+std::vector<std::uint8_t> CaptureScreen(HWND window, int* width, int* height) {
+  RECT r;
+  GetWindowRect(window, &r);
+  *width = r.right - r.left;
+  *height = r.bottom - r.top;
+  std::vector<std::uint8_t> rgb;
+  if (*width <= 0 || *height <= 0) return rgb;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = *width;
+  info.bmiHeader.biHeight = -*height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, *width, *height, screen, r.left, r.top, SRCCOPY);
+  const std::size_t pixels = static_cast<std::size_t>(*width) * static_cast<std::size_t>(*height);
+  rgb.resize(pixels * 3);
+  const auto* bgra = static_cast<const std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < pixels; ++i) {
+    rgb[i * 3] = bgra[i * 4 + 2];
+    rgb[i * 3 + 1] = bgra[i * 4 + 1];
+    rgb[i * 3 + 2] = bgra[i * 4];
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return rgb;
+}
+
+}  // namespace
+
+bool GuiDriver::Screenshot(HWND window, const std::string& path) const {
+  // Painted windows reach the screen a moment later: take pictures until two in a row agree.
+  Send(window, WM_NULL, 0, 0, 2000);
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb = CaptureScreen(window, &width, &height);
+  Poll(3000, [&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    std::vector<std::uint8_t> now = CaptureScreen(window, &width, &height);
+    const bool stable = now == rgb;
+    rgb = std::move(now);
+    return stable;
+  });
+  if (rgb.empty()) return false;
+  const std::string png = EncodePng(width, height, rgb);
+  HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, png.data(), static_cast<DWORD>(png.size()), &written, nullptr) && written == png.size();
+  CloseHandle(file);
+  return ok;
+}
+
+std::vector<std::string> GuiDriver::ClippedTexts(HWND dialog) const {
+  std::vector<std::string> clipped;
+  HDC dc = GetDC(nullptr);
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    const win32::ControlClass kind = win32::ClassOf(child);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool label = kind == win32::ControlClass::Other && (style & SS_TYPEMASK) <= SS_RIGHT;
+    const bool button = kind == win32::ControlClass::Button && (style & 0x0F) != BS_GROUPBOX;
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (!(button || (label && lstrcmpiW(name, L"Static") == 0))) continue;
+    const std::wstring text = Caption(child);
+    if (text.empty()) continue;
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(child, WM_GETFONT, 0, 0)));
+    RECT client;
+    GetClientRect(child, &client);
+    // Check boxes and radio buttons leave room for their box; push buttons for their frame.
+    const bool pushButton = button && ((style & 0x0F) == BS_PUSHBUTTON || (style & 0x0F) == BS_DEFPUSHBUTTON);
+    const int room = client.right - (button ? (pushButton ? 6 : GetSystemMetrics(SM_CXMENUCHECK) + 4) : 0);
+    RECT need{0, 0, room, 0};
+    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | (label ? 0 : DT_SINGLELINE));
+    const bool tooWide = need.right > room;
+    const bool tooTall = label && need.bottom > client.bottom;
+    if (tooWide || tooTall) clipped.push_back(std::to_string(GetDlgCtrlID(child)) + " " + FromWide(text));
+    SelectObject(dc, old);
+  }
+  ReleaseDC(nullptr, dc);
+  return clipped;
+}
+
+void RunDriven(const std::function<void()>& show, const std::function<void(GuiDriver&)>& drive) {
+  GuiDriver driver(GetCurrentThreadId());
+  std::atomic<bool> finished = false;
+  std::thread second([&] {
+    drive(driver);
+    // Close whatever is still open: message boxes first, then the windows under them.
+    const auto end = Clock::now() + std::chrono::seconds(20);
+    while (!finished && Clock::now() < end) {
+      if (HWND box = driver.WaitForMessageBox(50)) {
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        PostMessageW(box, WM_COMMAND, IDNO, 0);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+      EnumThreadWindows(driver.uiThread(), [](HWND window, LPARAM) -> BOOL {
+        if (IsWindowVisible(window)) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+      }, 0);
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+  });
+  show();
+  finished = true;
+  second.join();
+}
+
+std::string ScreenshotFolder() {
+  const char* folder = std::getenv("MOGURA_SCREENSHOT_DIR");
+  return folder ? folder : "";
+}
+
+}  // namespace mogura::test
