@@ -6,6 +6,7 @@ namespace mogura {
 
 void DialogPresenter::Attach(DialogControls& controls) {
   controls_ = &controls;
+  end_ = DialogEnd::None;
   for (const ControlText& fixed : FixedTexts()) controls.setText(fixed.control, LoadText(fixed.stringId));
   OnShow();
 }

@@ -14,12 +14,15 @@ struct ControlText {
   int stringId;
 };
 
+// How a presenter wants its window to end; None while it stays open.
+enum class DialogEnd { None, Ok, Cancel };
+
 class DialogPresenter {
  public:
   virtual ~DialogPresenter() = default;
 
   // The window and its controls exist: the fixed texts are set, then OnShow fills the rest.
-  void Attach(DialogControls& controls);
+  void Attach(DialogControls& controls);  // also forgets an earlier end
   // The window is gone; the presenter keeps the values it took.
   void Detach() { controls_ = nullptr; }
   // True between Attach and Detach: a property page that has been shown at least once.
@@ -32,13 +35,18 @@ class DialogPresenter {
   // A query of a sibling property page; true when this page handled it.
   virtual bool OnQuerySiblings(int /*code*/) { return false; }
 
+  // Set by a command after which the window closes; the view ends it then.
+  DialogEnd end() const { return end_; }
+
  protected:
+  void EndWith(DialogEnd end) { end_ = end; }
   virtual std::span<const ControlText> FixedTexts() const = 0;
   virtual void OnShow() = 0;
   DialogControls& ui() const { return *controls_; }
 
  private:
   DialogControls* controls_ = nullptr;
+  DialogEnd end_ = DialogEnd::None;
 };
 
 }  // namespace mogura
