@@ -37,7 +37,7 @@ if [ $quick -eq 0 ]; then
   configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake"
   # One detached wineserver for the whole run: each Wine process then starts in a fraction of a second.
   export WINEPREFIX="$top/build/win64/wineprefix" WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 \
-         WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+         WINEDLLOVERRIDES="winemenubuilder.exe=d;winebrowser.exe=d;mscoree=d;mshtml=d"
   # The view tests need a screen: a virtual one of our own, before any Wine process starts.
   display=99
   while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done

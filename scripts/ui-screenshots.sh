@@ -4,7 +4,7 @@
 # to 96 at the end. Usage: scripts/ui-screenshots.sh BUILD_DIR [TEST_FILTER]
 set -euo pipefail
 build=$(cd "$1" && pwd)
-filter=${2:-*ShowsItsTextsWhole*:*Screenshot*}
+filter=${2:-*ShowsItsTextsWhole*:ProgramTest.FirstRun*:ProgramTest.TheIconOpens*}
 here=$(cd "$(dirname "$0")" && pwd)
 export MOGURA_WINEPREFIX="${MOGURA_WINEPREFIX:-$build/wineprefix}"
 run() { "$here/wine-run.sh" "$@"; }

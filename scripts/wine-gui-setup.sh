@@ -6,7 +6,7 @@
 # Usage: WINEPREFIX=... scripts/wine-gui-setup.sh
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the prefix}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;winebrowser.exe=d;mscoree=d;mshtml=d"
 loader=/usr/lib/wine/wine64
 [ -x "$loader" ] || loader=wine
 reg() { "$loader" reg add "$@" /f </dev/null >/dev/null 2>&1; }

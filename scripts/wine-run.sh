@@ -4,7 +4,7 @@
 set -e
 export WINEPREFIX="${MOGURA_WINEPREFIX:-$PWD/wineprefix}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;winebrowser.exe=d;mscoree=d;mshtml=d"
 export LC_ALL="${MOGURA_WINE_LC_ALL:-ja_JP.UTF-8}"
 loader=/usr/lib/wine/wine64
 [ -x "$loader" ] || loader=wine

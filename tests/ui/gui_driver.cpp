@@ -64,6 +64,18 @@ HWND GuiDriver::WaitForWindow(const std::string& caption, int timeoutMs) const {
   });
 }
 
+HWND GuiDriver::WaitForAnyMessageBox(int timeoutMs) const {
+  return Poll(timeoutMs, [&]() -> HWND {
+    HWND found = nullptr;
+    EnumThreadWindows(uiThread_, [](HWND window, LPARAM data) -> BOOL {
+      if (!IsWindowVisible(window) || !GetDlgItem(window, 0xFFFF)) return TRUE;
+      *reinterpret_cast<HWND*>(data) = window;
+      return FALSE;
+    }, reinterpret_cast<LPARAM>(&found));
+    return found;
+  });
+}
+
 HWND GuiDriver::WaitForMessageBox(int timeoutMs) const {
   return Poll(timeoutMs, [&]() -> HWND {
     Search search{ToWide(LoadText(IDS_APP_TITLE)), true};
@@ -138,7 +150,14 @@ void GuiDriver::SetDate(HWND dialog, int id, const DateTime& date, bool ticked) 
   if (!ticked) Send(picker, DTM_SETSYSTEMTIME, GDT_NONE, reinterpret_cast<LPARAM>(&time));
 }
 
-std::string GuiDriver::Text(HWND dialog, int id) const { return Controls(dialog).text(id); }
+std::string GuiDriver::Text(HWND dialog, int id) const {
+  // WM_GETTEXT rather than GetWindowText, which reads another process's controls wrongly.
+  HWND control = id ? GetDlgItem(dialog, id) : dialog;
+  const int length = static_cast<int>(Send(control, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(Send(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return FromWide(text);
+}
 bool GuiDriver::Checked(HWND dialog, int id) const { return Controls(dialog).checked(id); }
 bool GuiDriver::Enabled(HWND dialog, int id) const { return Controls(dialog).enabled(id); }
 bool GuiDriver::Visible(HWND dialog, int id) const { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
@@ -256,7 +275,15 @@ std::vector<std::string> GuiDriver::ClippedTexts(HWND dialog) const {
     if (!(button || (label && lstrcmpiW(name, L"Static") == 0))) continue;
     const std::wstring text = Caption(child);
     if (text.empty()) continue;
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(child, WM_GETFONT, 0, 0)));
+    // Another process's font handle means nothing here: measure with the dialog font then.
+    HFONT font = reinterpret_cast<HFONT>(Send(child, WM_GETFONT, 0, 0));
+    HFONT own = nullptr;
+    if (GetObjectType(font) != OBJ_FONT) {
+      own = CreateFontW(-MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg 2");
+      font = own;
+    }
+    HGDIOBJ old = SelectObject(dc, font);
     RECT client;
     GetClientRect(child, &client);
     // Check boxes and radio buttons leave room for their box; push buttons for their frame.
@@ -268,6 +295,7 @@ std::vector<std::string> GuiDriver::ClippedTexts(HWND dialog) const {
     const bool tooTall = label && need.bottom > client.bottom;
     if (tooWide || tooTall) clipped.push_back(std::to_string(GetDlgCtrlID(child)) + " " + FromWide(text));
     SelectObject(dc, old);
+    if (own) DeleteObject(own);
   }
   ReleaseDC(nullptr, dc);
   return clipped;

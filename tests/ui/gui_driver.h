@@ -20,8 +20,9 @@ class GuiDriver {
   // A visible window of the UI thread with the caption `caption` (CP932); nullptr when none
   // appears within `timeoutMs`.
   HWND WaitForWindow(const std::string& caption, int timeoutMs = 10000) const;
-  // A message box of ours (caption "もぐらノート").
+  // A message box of ours (caption "もぐらノート"), and one with any caption.
   HWND WaitForMessageBox(int timeoutMs = 10000) const;
+  HWND WaitForAnyMessageBox(int timeoutMs = 10000) const;
   // True once `window` is gone.
   bool WaitGone(HWND window, int timeoutMs = 10000) const;
   // The text of a message box, and a press of one of its buttons (IDOK, IDYES, IDNO ...).
@@ -45,6 +46,7 @@ class GuiDriver {
   void DoubleClick(HWND dialog, int id, int index) const;
   void SetDate(HWND dialog, int id, const DateTime& date, bool ticked) const;
 
+  // The text of the control `id` of `dialog` (of `dialog` itself for id 0).
   std::string Text(HWND dialog, int id) const;
   bool Checked(HWND dialog, int id) const;
   bool Enabled(HWND dialog, int id) const;

@@ -4,6 +4,17 @@
 #include "platform/win32/wide.h"
 
 namespace mogura::win32 {
+namespace {
+
+std::string& Caption() {
+  static std::string caption(LoadText(IDS_APP_TITLE));
+  return caption;
+}
+
+}  // namespace
+
+void SetMessageBoxCaption(std::string caption) { Caption() = std::move(caption); }
+const std::string& MessageBoxCaption() { return Caption(); }
 
 UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons, MessageAnswer defaultAnswer) {
   UINT style = MB_SETFOREGROUND;
@@ -46,7 +57,7 @@ MessageAnswer AnswerFromId(int id) {
 
 MessageAnswer Win32Interaction::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                            MessageAnswer defaultAnswer) {
-  const std::wstring caption = ToWide(LoadText(IDS_APP_TITLE));
+  const std::wstring caption = ToWide(MessageBoxCaption());
   const int id = MessageBoxW(owner_, ToWide(text).c_str(), caption.c_str(), MessageBoxStyle(icon, buttons, defaultAnswer));
   return AnswerFromId(id);
 }

@@ -3,9 +3,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/user_interaction.h"
 
 namespace mogura::win32 {
+
+// The caption of every message box of the process; until a program sets its own, the
+// program's title from the string table.
+void SetMessageBoxCaption(std::string caption);
+const std::string& MessageBoxCaption();
 
 // The MessageBoxW style for a box: a box without an asked-for icon shows the warning icon.
 UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons, MessageAnswer defaultAnswer);

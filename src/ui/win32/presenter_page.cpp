@@ -1,7 +1,6 @@
 #include "ui/win32/presenter_page.h"
 
 #include "base/string_table.h"
-#include "ui/win32/dpi.h"
 
 namespace mogura::win32 {
 
@@ -21,28 +20,18 @@ bool PresenterPage::OnCommand(int id, int code, HWND control) {
   return true;
 }
 
+bool PresenterPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
+  if (ForwardLinkClick(presenter_, id, header)) return true;
+  return SheetPage::OnNotify(id, header, result);
+}
+
 bool PresenterPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
   if (message == WM_PAINT && !lines_.empty()) {
-    PaintLines();
+    PaintEtchedLines(hwnd_, lines_);
     *result = TRUE;
     return true;
   }
   return SheetPage::OnMessage(message, wParam, lParam, result);
-}
-
-void PresenterPage::PaintLines() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(hwnd_, &paint);
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  const int inset = Scale(hwnd_, 5);
-  for (const EtchedLine& line : lines_) {
-    RECT anchor;
-    GetWindowRect(Item(line.anchor), &anchor);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&anchor), 2);
-    DrawEtchedLine(dc, client.left + inset, client.right - inset, anchor.bottom + Scale(hwnd_, line.gap));
-  }
-  EndPaint(hwnd_, &paint);
 }
 
 void PresenterPage::OnDestroy() {

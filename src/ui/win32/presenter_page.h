@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dialog_presenter.h"
+#include "ui/win32/etched_lines.h"
 #include "ui/win32/property_sheet.h"
 #include "ui/win32/win32_dialog_controls.h"
 
@@ -22,6 +23,7 @@ class PresenterPage : public SheetPage {
 
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
   bool OnKillActive() override { return presenter_.OnLeave(); }
   bool OnQuerySiblings(WPARAM wParam, LPARAM) override { return presenter_.OnQuerySiblings(static_cast<int>(wParam)); }
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
@@ -30,12 +32,6 @@ class PresenterPage : public SheetPage {
   DialogPresenter& presenter_;
 
  private:
-  struct EtchedLine {
-    int anchor;
-    int gap;
-  };
-  void PaintLines();
-
   std::optional<Win32DialogControls> controls_;
   std::vector<EtchedLine> lines_;
 };

@@ -35,6 +35,7 @@ ControlClass ClassOf(HWND control) {
   if (_wcsicmp(name, L"ComboBox") == 0) return ControlClass::ComboBox;
   if (_wcsicmp(name, L"ListBox") == 0) return ControlClass::ListBox;
   if (_wcsicmp(name, L"Edit") == 0) return ControlClass::Edit;
+  if (_wcsicmp(name, L"Static") == 0) return ControlClass::Static;
   return ControlClass::Other;
 }
 
@@ -56,9 +57,21 @@ bool EventOf(HWND control, int code, ControlEvent* event) {
       if (code != EN_CHANGE) return false;
       *event = ControlEvent::TextChanged;
       return true;
+    case ControlClass::Static:  // a picture with SS_NOTIFY
+      if (code != STN_CLICKED) return false;
+      *event = ControlEvent::Clicked;
+      return true;
     default:
       return false;
   }
+}
+
+bool ForwardLinkClick(DialogPresenter& presenter, int id, const NMHDR* header) {
+  wchar_t name[16] = {};
+  GetClassNameW(header->hwndFrom, name, 16);
+  if (_wcsicmp(name, WC_LINK) != 0 || (header->code != NM_CLICK && header->code != NM_RETURN)) return false;
+  presenter.OnCommand(id, ControlEvent::Clicked);
+  return true;
 }
 
 std::string Win32DialogControls::text(int id) const { return FromWide(WindowText(Item(id))); }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/dialog_controls.h"
+#include "platform/dialog_presenter.h"
 
 namespace mogura::win32 {
 
@@ -35,11 +36,14 @@ class Win32DialogControls : public DialogControls {
 };
 
 // The kinds of control a presenter tells apart.
-enum class ControlClass { Button, ComboBox, ListBox, Edit, Other };
+enum class ControlClass { Button, ComboBox, ListBox, Edit, Static, Other };
 ControlClass ClassOf(HWND control);
 
 // The event of a WM_COMMAND notification `code` from `control`; false for one presenters
 // do not take.
 bool EventOf(HWND control, int code, ControlEvent* event);
+
+// A click on a link control (NM_CLICK, or Enter on it) goes to the presenter as Clicked.
+bool ForwardLinkClick(DialogPresenter& presenter, int id, const NMHDR* header);
 
 }  // namespace mogura::win32
