@@ -19,6 +19,17 @@ std::size_t FindLastCharDbcs(std::string_view text, char c) {
   return found;
 }
 
+std::string_view CutToCharBoundary(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = 0;
+  while (end < limit) {
+    const std::size_t next = end + (IsLeadByte(text[end]) ? 2 : 1);
+    if (next > limit) break;
+    end = next;
+  }
+  return text.substr(0, end);
+}
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
