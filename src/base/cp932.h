@@ -32,5 +32,8 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 char AsciiLower(char c);
+// `text` with its ASCII letters in lower case; trail bytes of double-byte characters stay as
+// they are. Two texts that CompareNoCase finds equal fold to the same bytes.
+std::string AsciiFolded(std::string_view text);
 
 }  // namespace mogura

@@ -9,21 +9,8 @@ constexpr char kEndOfFileMark = '\x1A';
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Letters folded to lower case; trail bytes stay as they are.
-std::string Folded(std::string_view text) {
-  std::string out(text);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    if (IsLeadByte(out[i])) {
-      ++i;
-    } else {
-      out[i] = AsciiLower(out[i]);
-    }
-  }
-  return out;
-}
-
 std::string EntryKey(std::size_t section, std::string_view key) {
-  return std::to_string(section) + '\n' + Folded(key);
+  return std::to_string(section) + '\n' + AsciiFolded(key);
 }
 
 std::string_view WithoutEnclosingQuotes(std::string_view value) {
@@ -69,7 +56,7 @@ IniFile::IniFile(std::string_view bytes) : text_(bytes.substr(0, bytes.find(kEnd
       section.bodyBegin = next;
       section.end = text.size();
       section.name = std::string(TrimBlanks(inside.substr(0, FindCharDbcs(inside, ']'))));
-      firstSection_.emplace(Folded(section.name), sections_.size());
+      firstSection_.emplace(AsciiFolded(section.name), sections_.size());
       sections_.push_back(std::move(section));
       continue;
     }
@@ -86,7 +73,7 @@ IniFile::IniFile(std::string_view bytes) : text_(bytes.substr(0, bytes.find(kEnd
 }
 
 std::string IniFile::value(std::string_view section, std::string_view key, std::size_t longest) const {
-  const auto found = firstSection_.find(Folded(section));
+  const auto found = firstSection_.find(AsciiFolded(section));
   if (found == firstSection_.end()) return std::string();
   const auto entry = firstEntry_.find(EntryKey(found->second, key));
   if (entry == firstEntry_.end()) return std::string();

@@ -56,6 +56,7 @@ TEST(Cp932, TrailBytesThatLookLikeLettersAreNotFolded) {
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
   EXPECT_FALSE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x61.krm"));
   EXPECT_TRUE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x41.krm"));
+  EXPECT_EQ(AsciiFolded("x\x83\x41.KRM"), "x\x83\x41.krm");
 }
 
 }  // namespace
