@@ -33,8 +33,10 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed)
     return std::nullopt;
   }
   // A "." or ".." part would put the installation (and later its removal) somewhere else
-  // than the path says, a drive root at worst.
-  if (!StartsWithDriveRoot(path) || !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
+  // than the path says, a drive root at worst; so would half a character at the end, which
+  // takes the backslash after it as its trail byte.
+  if (!StartsWithDriveRoot(path) || !EndsWithBackslash(path) ||
+      !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
     ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
     return std::nullopt;
   }

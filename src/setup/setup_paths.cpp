@@ -85,6 +85,7 @@ bool IsPlainName(std::string_view name) {
   for (std::size_t i = 0; i < name.size(); i += CharSize(name, i)) {
     const char c = name[i];
     if (c == '\\' || c == '/' || c == ':') return false;
+    if (IsLeadByte(c) && i + 1 == name.size()) return false;  // a character cut in half
     if (c != '.' && c != ' ') onlyDotsAndBlanks = false;
   }
   return !name.empty() && !onlyDotsAndBlanks;

@@ -40,8 +40,9 @@ std::string DefaultInstallPath(std::string_view windowsFolder, std::string_view 
 // its first " /" option, up to and with its last backslash. None without a backslash.
 std::optional<std::string> PreviousInstallFolder(std::string_view uninstallCommand);
 
-// One name of a folder or file: not empty, no '\\', '/' or ':', and not made of dots and blanks
-// only (Windows would read such a name as "." or "..").
+// One name of a folder or file: not empty, no '\\', '/' or ':', not made of dots and blanks only
+// (Windows would read such a name as "." or ".."), and not ending in half a character (the
+// backslash put after it would become its trail byte).
 bool IsPlainName(std::string_view name);
 // A relative path made of plain names only: whatever it names stays inside the folder it is
 // put after (no "..", no drive, no leading, doubled or trailing separator).

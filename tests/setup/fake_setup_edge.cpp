@@ -1,12 +1,9 @@
 #include "setup/fake_setup_edge.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include "base/cp932.h"
-#include "setup/setup_start.h"
 
 namespace mogura::test {
 namespace {
@@ -388,13 +385,6 @@ void FakeSetup::writeInfo(const std::vector<std::string>& lines, const std::stri
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   disk.addFile(path, bytes);
-}
-
-SetupContext FakeSetup::prepare(const std::string& arguments) {
-  SetupCommand command;
-  SetupContext context;
-  EXPECT_TRUE(PrepareSetup(edge, arguments, &command, &context)) << arguments;
-  return context;
 }
 
 }  // namespace mogura::test

@@ -12,9 +12,12 @@
 #include <tuple>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "base/string_table.h"
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
+#include "setup/setup_start.h"
 #include "support/fake_platform.h"
 
 namespace mogura::test {
@@ -190,7 +193,12 @@ struct FakeSetup {
   // Writes D:\setup.INF with these lines (joined with CR LF).
   void writeInfo(const std::vector<std::string>& lines, const std::string& path = "D:\\setup.INF");
   // PrepareSetup with `arguments`; the test fails when it does not succeed.
-  SetupContext prepare(const std::string& arguments = "");
+  SetupContext prepare(const std::string& arguments = "") {
+    SetupCommand command;
+    SetupContext context;
+    EXPECT_TRUE(PrepareSetup(edge, arguments, &command, &context)) << arguments;
+    return context;
+  }
 
   FakeDisk disk;
   FakeRegistry registry;

@@ -80,6 +80,7 @@ TEST(SetupPaths, OnlyPlainNamesStayInsideTheFolder) {
   EXPECT_TRUE(StaysInsideFolder(kSo + "\\" + kHyo));  // trail bytes are no separators
   EXPECT_TRUE(IsPlainName(kSo));
   EXPECT_FALSE(IsPlainName(".."));
+  EXPECT_FALSE(IsPlainName("mogura\x83"));  // with a backslash after it, it would read as "moguraソ"
 }
 
 TEST(SetupCommandLine, Modes) {
