@@ -10,8 +10,13 @@ namespace mogura {
 
 std::string InstallWizard::caption() const { return Concat({context_.title, LoadText(IDS_SETUP_WIZARD_CAPTION)}); }
 
-std::string InstallWizard::folderPrompt() const {
-  return Concat({context_.title, LoadText(IDS_SETUP_FOLDER_PROMPT)});
+InstallWizard::FolderPageTexts InstallWizard::folderPageTexts() const {
+  return {Concat({context_.title, LoadText(IDS_SETUP_FOLDER_PROMPT)}), LoadText(IDS_SETUP_BROWSE_BUTTON),
+          LoadText(IDS_SETUP_NOTE_LABEL), LoadText(IDS_SETUP_NOTE), LoadText(IDS_SETUP_BROWSE_TITLE)};
+}
+
+InstallWizard::OptionsPageTexts InstallWizard::optionsPageTexts() {
+  return {LoadText(IDS_SETUP_START_MENU_OPTION), LoadText(IDS_SETUP_DESKTOP_OPTION)};
 }
 
 void InstallWizard::beginBrowse() {

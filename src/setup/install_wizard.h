@@ -28,9 +28,15 @@ class InstallWizard {
   // title + "のインストール"
   std::string caption() const;
 
-  // Folder page: title + "のインストール先を指定してください", and the path the edit field
-  // shows when the page is activated.
-  std::string folderPrompt() const;
+  // Folder page: its texts, and the path the edit field shows when the page is activated.
+  struct FolderPageTexts {
+    std::string prompt;  // title + "のインストール先を指定してください"
+    std::string_view browseButton;
+    std::string_view noteLabel;
+    std::string_view note;
+    std::string_view browseTitle;  // the folder-browse dialog's title
+  };
+  FolderPageTexts folderPageTexts() const;
   const std::string& proposedFolder() const { return context_.installPath; }
 
   // Around the folder-browse dialog: it opens in the root of the Windows drive, and afterwards
@@ -44,7 +50,13 @@ class InstallWizard {
   // or the user declined to go on with little free space).
   std::optional<WizardPage> leaveFolderPage(std::string_view typed);
 
-  // Options page: the desktop box is enabled only with shell folders.
+  // Options page: the two check boxes (start menu checked, desktop not, at first); the desktop
+  // box is enabled only with shell folders.
+  struct OptionsPageTexts {
+    std::string_view startMenu;
+    std::string_view desktop;
+  };
+  static OptionsPageTexts optionsPageTexts();
   bool desktopChoiceEnabled() const { return context_.hasShellFolders; }
   WizardPage leaveOptionsPage(bool startMenu, bool desktop);
 

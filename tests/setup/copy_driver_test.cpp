@@ -45,6 +45,8 @@ const std::vector<std::string> kInfo = {"[Install]", "Title=Mogura", "Folder=mog
 
 TEST(CopyDriver, StepsFromTheFolderToTheUninstallEntry) {
   Install install(kInfo);
+  EXPECT_EQ(install.driver.workingText(), Text(IDS_SETUP_COPYING));
+  EXPECT_EQ(install.driver.controlPanelNote(), Text(IDS_SETUP_CONTROL_PANEL_NOTE));
   EXPECT_EQ(install.driver.progressRange(), 5u);
   const std::vector<CopyStepReport> reports = RunAllSteps(install.driver);
   ASSERT_EQ(reports.size(), 6u);  // steps 0 .. fileCount + 3

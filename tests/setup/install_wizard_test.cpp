@@ -27,7 +27,14 @@ struct Wizard {
 TEST(InstallWizard, TextsAndTheProposedFolder) {
   Wizard w;
   EXPECT_EQ(w.wizard.caption(), "Mogura" + Text(IDS_SETUP_WIZARD_CAPTION));
-  EXPECT_EQ(w.wizard.folderPrompt(), "Mogura" + Text(IDS_SETUP_FOLDER_PROMPT));
+  const InstallWizard::FolderPageTexts folder = w.wizard.folderPageTexts();
+  EXPECT_EQ(folder.prompt, "Mogura" + Text(IDS_SETUP_FOLDER_PROMPT));
+  EXPECT_EQ(folder.browseButton, Text(IDS_SETUP_BROWSE_BUTTON));
+  EXPECT_EQ(folder.noteLabel, Text(IDS_SETUP_NOTE_LABEL));
+  EXPECT_EQ(folder.note, Text(IDS_SETUP_NOTE));
+  EXPECT_EQ(folder.browseTitle, Text(IDS_SETUP_BROWSE_TITLE));
+  EXPECT_EQ(InstallWizard::optionsPageTexts().startMenu, Text(IDS_SETUP_START_MENU_OPTION));
+  EXPECT_EQ(InstallWizard::optionsPageTexts().desktop, Text(IDS_SETUP_DESKTOP_OPTION));
   EXPECT_EQ(w.wizard.proposedFolder(), "C:\\Program Files\\mogura\\");
   EXPECT_TRUE(w.wizard.desktopChoiceEnabled());
 }
