@@ -5,8 +5,8 @@
 #include "setup/file_removal.h"
 #include "setup/registry_removal.h"
 #include "setup/setup_info.h"
-#include "setup/shortcuts.h"
 #include "setup/setup_text.h"
+#include "setup/shortcuts.h"
 #include "setup/uninstall_entry.h"
 
 namespace mogura {

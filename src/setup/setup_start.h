@@ -1,5 +1,9 @@
 // The start of every setup process: the command line, the paths derived from it and the
-// information file, ready for the mode's own work.
+// information file, ready for the mode's own work. A program's main function then does:
+//   PrepareSetup(edge, arguments, &command, &context) — false: end;
+//   Install:      the wizard over InstallWizard (pages 1 and 2) and CopyDriver (page 3);
+//   StartRemoval: StartRemoval(edge, context), then end;
+//   Remove:       the dialog over RemovalDialog, then RemovalDialog::finish(), then end.
 #pragma once
 
 #include <string_view>
