@@ -27,7 +27,30 @@ std::size_t CharacterCount(std::string_view text) {
   return count;
 }
 
+std::string_view CutToCharBoundary(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t end = 0;
+  while (end < limit) {
+    const std::size_t next = end + (IsLeadByte(text[end]) ? 2 : 1);
+    if (next > limit) break;
+    end = next;
+  }
+  return text.substr(0, end);
+}
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string AsciiFolded(std::string_view text) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (IsLeadByte(out[i])) {
+      ++i;
+    } else {
+      out[i] = AsciiLower(out[i]);
+    }
+  }
+  return out;
+}
 
 int CompareNoCase(std::string_view a, std::string_view b) {
   // Trail bytes of double-byte characters are compared as they are: "ア" (0x83 0x41) and

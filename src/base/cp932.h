@@ -22,12 +22,19 @@ std::size_t FindCharDbcs(std::string_view text, char c, std::size_t from = 0);
 // Position of the last single-byte `c`, found by a forward scan; npos when there is none.
 std::size_t FindLastCharDbcs(std::string_view text, char c);
 
+// The longest prefix of `text` of at most `limit` bytes that does not end inside a double-byte
+// character: a cut text never ends in a lone lead byte.
+std::string_view CutToCharBoundary(std::string_view text, std::size_t limit);
+
 // ASCII-only case-insensitive comparison (<0, 0, >0); other bytes compare as they are.
 int CompareNoCase(std::string_view a, std::string_view b);
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 char AsciiLower(char c);
+// `text` with its ASCII letters in lower case; trail bytes of double-byte characters stay as
+// they are. Two texts that CompareNoCase finds equal fold to the same bytes.
+std::string AsciiFolded(std::string_view text);
 
 // The number of characters of `text`: a double-byte character counts as one.
 std::size_t CharacterCount(std::string_view text);

@@ -18,7 +18,7 @@ std::string FormatText(std::string_view format, std::string_view value) {
   // Look for '%' character by character so that a trail byte never starts a directive.
   std::size_t pos = 0;
   while ((pos = FindCharDbcs(format, '%', pos)) != std::string_view::npos) {
-    if (pos + 1 < format.size() && (format[pos + 1] == 's' || format[pos + 1] == 'd')) {
+    if (pos + 1 < format.size() && (format[pos + 1] == 's' || format[pos + 1] == 'd' || format[pos + 1] == 'u')) {
       std::string out(format.substr(0, pos));
       out += value;
       out += format.substr(pos + 2);

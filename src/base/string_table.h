@@ -20,7 +20,7 @@ extern const int kStringTableSize;
 // The text of `id`; empty when the table has no such id.
 std::string_view LoadText(int id);
 
-// `format` with its first "%s" (or "%d") replaced by `value`; the rest kept byte for byte.
+// `format` with its first "%s" (or "%d", "%u") replaced by `value`; the rest kept byte for byte.
 std::string FormatText(std::string_view format, std::string_view value);
 
 // `format` with each "%1" ... "%9" replaced by the argument of that number (missing ones by

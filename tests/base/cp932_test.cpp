@@ -28,6 +28,17 @@ TEST(Cp932, ForwardSearchStepsOverTrailBytes) {
   EXPECT_EQ(FindCharDbcs(std::string("ab\x83"), '\\'), std::string::npos);
 }
 
+TEST(Cp932, CutNeverSplitsADoubleByteCharacter) {
+  const std::string text = "ab" + kSo + "c";
+  EXPECT_EQ(CutToCharBoundary(text, 10), text);
+  EXPECT_EQ(CutToCharBoundary(text, 4), "ab" + kSo);
+  EXPECT_EQ(CutToCharBoundary(text, 3), "ab");  // not "ab\x83"
+  EXPECT_EQ(CutToCharBoundary(text, 0), "");
+  // A lone lead byte at the very end is kept only when the text fits as it is.
+  EXPECT_EQ(CutToCharBoundary(std::string("a\x83"), 2), std::string("a\x83"));
+  EXPECT_EQ(CutToCharBoundary(std::string("ab\x83"), 2), "ab");
+}
+
 TEST(Cp932, CaseInsensitiveOnlyForAsciiLetters) {
   EXPECT_TRUE(EqualsNoCase("KRM", "krm"));
   EXPECT_TRUE(EqualsNoCase("Jan", "jAN"));
@@ -45,6 +56,7 @@ TEST(Cp932, TrailBytesThatLookLikeLettersAreNotFolded) {
   EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
   EXPECT_FALSE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x61.krm"));
   EXPECT_TRUE(EqualsNoCase("x\x83\x41.KRM", "X\x83\x41.krm"));
+  EXPECT_EQ(AsciiFolded("x\x83\x41.KRM"), "x\x83\x41.krm");
 }
 
 }  // namespace

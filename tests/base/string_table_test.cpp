@@ -18,6 +18,7 @@ TEST(StringTable, TextsAreCp932Bytes) {
 TEST(StringTable, FormatReplacesTheFirstDirectiveOnly) {
   EXPECT_EQ(FormatText("a%sb%sc", "X"), "aXb%sc");
   EXPECT_EQ(FormatText("%d files", "11"), "11 files");
+  EXPECT_EQ(FormatText("only %uMB", "7"), "only 7MB");
   EXPECT_EQ(FormatText("no directive", "X"), "no directive");
   EXPECT_EQ(FormatText("100%", "X"), "100%");
   // A '%' that is a trail byte is no directive ("\x81\x25" is not valid CP932 but must not match).

@@ -1,0 +1,57 @@
+// The copy page of the wizard, one step per posted command so that the window repaints
+// between files. The view: on activation disable the buttons (Cancel stays) and start a
+// 300 ms one-shot timer; on the timer post a step command; on each command call runStep(),
+// advance the progress bar and post the next command until a step reports `last`; then hide
+// the bar, show doneText() (and the Control Panel note when showsControlPanelNote()), enable
+// only Finish, and call finish() when it is pressed.
+#pragma once
+
+#include <string_view>
+
+#include "setup/setup_context.h"
+#include "setup/setup_edge.h"
+
+namespace mogura {
+
+enum class CopyStepKind {
+  MakeFolder,     // step 0: the installation folder
+  CopyFile,       // steps 1 .. fileCount + 2: the setup program, the information file, the entries
+  MakeShortcuts,  // step fileCount + 3: shortcuts and the uninstall entry
+  None,           // called again after the last step
+};
+
+struct CopyStepReport {
+  unsigned step = 0;
+  CopyStepKind kind = CopyStepKind::None;
+  bool ok = false;
+  bool last = false;
+};
+
+class CopyDriver {
+ public:
+  CopyDriver(SetupEdge& edge, SetupContext& context) : edge_(edge), context_(context) {}
+
+  // The progress bar's range is 0 to this.
+  unsigned progressRange() const { return context_.fileCount + 3; }
+  unsigned lastStep() const { return context_.fileCount + 3; }
+  bool finished() const { return context_.step > lastStep(); }
+
+  // "ファイルをコピーしています..." while copying, the completion text afterwards.
+  std::string_view workingText() const;
+  std::string_view doneText() const;
+  bool showsControlPanelNote() const { return context_.hasShellFolders; }
+  std::string_view controlPanelNote() const;
+
+  // Performs step `context.step` and moves on to the next one. The sequence goes on whatever
+  // a step's outcome: every failure has been told to the user.
+  CopyStepReport runStep();
+
+  // Finish: starts the main program in the installation folder, then opens "Install"/"Open".
+  void finish();
+
+ private:
+  SetupEdge& edge_;
+  SetupContext& context_;
+};
+
+}  // namespace mogura

@@ -1,0 +1,35 @@
+#include "setup/copy_install_file.h"
+
+#include "base/cp932.h"
+#include "base/string_table.h"
+#include "setup/folder_creation.h"
+#include "setup/setup_text.h"
+
+namespace mogura {
+
+bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
+  if (!entry.staysInside) {
+    ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+    return false;
+  }
+  for (std::size_t slash = FindCharDbcs(entry.target, '\\', entry.relativeStart); slash != std::string::npos;
+       slash = FindCharDbcs(entry.target, '\\', slash + 1)) {
+    if (!CreateFolderLevel(edge, std::string_view(entry.target).substr(0, slash + 1))) return false;
+  }
+  switch (edge.setupFiles.copy(entry.source, entry.target, true)) {
+    case CopyOutcome::Copied:
+      edge.setupFiles.setNormalAttributes(entry.target);
+      return true;
+    case CopyOutcome::TargetExists:
+      return true;
+    case CopyOutcome::TargetInUse:
+      ShowError(edge.boxes, Concat({entry.target, LoadText(IDS_SETUP_TARGET_IN_USE)}));
+      return false;
+    case CopyOutcome::Failed:
+      break;
+  }
+  ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+  return false;
+}
+
+}  // namespace mogura

@@ -1,0 +1,70 @@
+#include "setup/install_wizard.h"
+
+#include "base/string_table.h"
+#include "setup/folder_creation.h"
+#include "setup/free_space.h"
+#include "setup/setup_paths.h"
+#include "setup/setup_text.h"
+
+namespace mogura {
+
+std::string InstallWizard::caption() const { return Concat({context_.title, LoadText(IDS_SETUP_WIZARD_CAPTION)}); }
+
+InstallWizard::FolderPageTexts InstallWizard::folderPageTexts() const {
+  return {Concat({context_.title, LoadText(IDS_SETUP_FOLDER_PROMPT)}), LoadText(IDS_SETUP_BROWSE_BUTTON),
+          LoadText(IDS_SETUP_NOTE_LABEL), LoadText(IDS_SETUP_NOTE), LoadText(IDS_SETUP_BROWSE_TITLE)};
+}
+
+InstallWizard::OptionsPageTexts InstallWizard::optionsPageTexts() {
+  return {LoadText(IDS_SETUP_START_MENU_OPTION), LoadText(IDS_SETUP_DESKTOP_OPTION)};
+}
+
+void InstallWizard::beginBrowse() {
+  const std::string windows = edge_.system.windowsFolder();
+  if (windows.size() >= 2 && windows[1] == ':') edge_.system.setCurrentFolder(windows.substr(0, 2) + '\\');
+}
+
+void InstallWizard::endBrowse() { edge_.system.setCurrentFolder(context_.setupFolder); }
+
+std::string InstallWizard::ChosenFolder(std::string_view chosenFile) {
+  return SplitAtLastBackslash(chosenFile).folder;
+}
+
+std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed) {
+  context_.installPath = EnsureTrailingBackslash(typed);
+  const std::string& path = context_.installPath;
+  if (path.size() <= 3) {
+    ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_ROOT_REFUSED)));
+    return std::nullopt;
+  }
+  // A "." or ".." part would put the installation (and later its removal) somewhere else
+  // than the path says, a drive root at worst; so would half a character at the end, which
+  // takes the backslash after it as its trail byte.
+  if (!StartsWithDriveRoot(path) || !EndsWithBackslash(path) ||
+      !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
+    ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
+    return std::nullopt;
+  }
+  if (!CreateFolderChain(edge_, path)) return std::nullopt;
+  // Only a test: the copy page makes the folder again. Fails harmlessly when it is not empty.
+  edge_.files.removeFolder(std::string(WithoutTrailingBackslash(path)));
+  if (!acceptFreeSpace()) return std::nullopt;
+  return context_.isResident ? WizardPage::Copy : WizardPage::Options;
+}
+
+bool InstallWizard::acceptFreeSpace() {
+  DiskFreeSpace space;
+  const std::uint64_t measure = edge_.setupFiles.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
+  if (measure >= kLowSpaceMeasure) return true;
+  const std::string question = FormatText(LoadText(IDS_SETUP_LOW_SPACE), std::to_string(MegabytesShown(measure)));
+  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo) ==
+         MessageAnswer::Yes;
+}
+
+WizardPage InstallWizard::leaveOptionsPage(bool startMenu, bool desktop) {
+  context_.wantStartMenu = startMenu;
+  context_.wantDesktop = desktop;
+  return WizardPage::Copy;
+}
+
+}  // namespace mogura

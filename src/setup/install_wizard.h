@@ -1,0 +1,70 @@
+// The installation wizard's first two pages: the installation folder with its checks, and the
+// shortcut options. A view shows the texts, forwards Next and the browse button, and moves to
+// the page returned. The copy page is driven by CopyDriver (copy_driver.h).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "setup/setup_context.h"
+#include "setup/setup_edge.h"
+
+namespace mogura {
+
+enum class WizardPage { Folder, Options, Copy };
+
+class InstallWizard {
+ public:
+  // The edit field of the folder page takes at most this many bytes.
+  static constexpr std::size_t kLongestTypedPath = 259;
+  // The folder-browse dialog: a save dialog with this file type and preset name.
+  static constexpr std::string_view kBrowseFileType = "*.*";
+  static constexpr std::string_view kBrowseFileName = "dummy";
+
+  InstallWizard(SetupEdge& edge, SetupContext& context) : edge_(edge), context_(context) {}
+
+  // title + "のインストール"
+  std::string caption() const;
+
+  // Folder page: its texts, and the path the edit field shows when the page is activated.
+  struct FolderPageTexts {
+    std::string prompt;  // title + "のインストール先を指定してください"
+    std::string_view browseButton;
+    std::string_view noteLabel;
+    std::string_view note;
+    std::string_view browseTitle;  // the folder-browse dialog's title
+  };
+  FolderPageTexts folderPageTexts() const;
+  const std::string& proposedFolder() const { return context_.installPath; }
+
+  // Around the folder-browse dialog: it opens in the root of the Windows drive, and afterwards
+  // the setup program's folder is the current folder again.
+  void beginBrowse();
+  void endBrowse();
+  // The folder the user chose in the dialog: its path up to the file name, with its backslash.
+  static std::string ChosenFolder(std::string_view chosenFile);
+
+  // Next on the folder page: the page to go to, or none to stay (its message has been shown
+  // or the user declined to go on with little free space).
+  std::optional<WizardPage> leaveFolderPage(std::string_view typed);
+
+  // Options page: the two check boxes (start menu checked, desktop not, at first); the desktop
+  // box is enabled only with shell folders.
+  struct OptionsPageTexts {
+    std::string_view startMenu;
+    std::string_view desktop;
+  };
+  static OptionsPageTexts optionsPageTexts();
+  bool desktopChoiceEnabled() const { return context_.hasShellFolders; }
+  WizardPage leaveOptionsPage(bool startMenu, bool desktop);
+
+ private:
+  bool acceptFreeSpace();
+
+  SetupEdge& edge_;
+  SetupContext& context_;
+};
+
+}  // namespace mogura

@@ -1,0 +1,25 @@
+// Everything the setup logic calls outside itself, handed around as one bundle.
+#pragma once
+
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "setup/message_boxes.h"
+#include "setup/registry.h"
+#include "setup/setup_files.h"
+#include "setup/setup_system.h"
+#include "setup/shell_links.h"
+
+namespace mogura {
+
+struct SetupEdge {
+  FileSystem& files;
+  SetupFiles& setupFiles;
+  Registry& registry;
+  ShellLinks& links;
+  ProgramManager& programManager;
+  MessageBoxes& boxes;
+  SetupSystem& system;
+  Shell& shell;  // "open" of the product's document after Finish
+};
+
+}  // namespace mogura

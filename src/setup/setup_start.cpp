@@ -1,0 +1,35 @@
+#include "setup/setup_start.h"
+
+#include "base/string_table.h"
+#include "setup/setup_info.h"
+#include "setup/setup_paths.h"
+
+namespace mogura {
+
+bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* command, SetupContext* context) {
+  *command = ParseCommandLine(arguments);
+  context->modulePath = edge.system.modulePath();
+  const std::string& named = command->mode == SetupMode::Remove ? command->path : context->modulePath;
+  PathParts parts = SplitAtLastBackslash(named);
+  context->setupFolder = std::move(parts.folder);
+  context->setupFileName = std::move(parts.name);
+  context->infFileName = InfFileNameFor(context->setupFileName);
+  context->infPath = context->setupFolder + context->infFileName;
+
+  // The removal walks the whole folder of that path: it must be a real installation folder,
+  // never a drive root or the current folder.
+  if (command->mode == SetupMode::Remove &&
+      (!StartsWithDriveRoot(context->setupFolder) || IsDriveRoot(context->setupFolder) ||
+       !StaysInsideFolder(WithoutTrailingBackslash(context->setupFolder.substr(3))) ||
+       !IsPlainName(context->setupFileName))) {
+    ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
+    return false;
+  }
+  if (!ReadSetupInfo(edge, context)) return false;
+
+  if (command->mode == SetupMode::Install) edge.system.setCurrentFolder(context->setupFolder);
+  if (command->mode == SetupMode::Remove) context->installPath = context->setupFolder;
+  return true;
+}
+
+}  // namespace mogura

@@ -1,0 +1,390 @@
+#include "setup/fake_setup_edge.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/cp932.h"
+
+namespace mogura::test {
+namespace {
+
+std::string ParentKey(const std::string& key) {
+  const std::size_t last = FindLastCharDbcs(key, '\\');
+  return last == std::string::npos ? std::string() : key.substr(0, last);
+}
+
+class StringInput : public InputFile {
+ public:
+  explicit StringInput(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::uint64_t size() const override { return bytes_.size(); }
+  bool readAt(std::uint64_t offset, void* buffer, std::size_t count, std::size_t* got) override {
+    *got = 0;
+    if (offset >= bytes_.size()) return true;
+    *got = static_cast<std::size_t>(std::min<std::uint64_t>(count, bytes_.size() - offset));
+    std::memcpy(buffer, bytes_.data() + offset, *got);
+    return true;
+  }
+
+ private:
+  std::string bytes_;
+};
+
+class NodeOutput : public OutputFile {
+ public:
+  explicit NodeOutput(FakeDisk::Node* node) : node_(node) {}
+  bool write(const void* data, std::size_t count) override {
+    node_->bytes.append(static_cast<const char*>(data), count);
+    return true;
+  }
+  bool close() override { return true; }
+
+ private:
+  FakeDisk::Node* node_;
+};
+
+}  // namespace
+
+// ---- FakeDisk
+
+std::string FakeDisk::absolute(const std::string& path) const {
+  std::string full;
+  if (path.size() >= 2 && path[1] == ':') {
+    full = path;
+  } else if (!path.empty() && path[0] == '\\') {
+    full = currentFolder.substr(0, 2) + path;
+  } else {
+    full = currentFolder;
+    if (FindLastCharDbcs(full, '\\') != full.size() - 1) full += '\\';
+    full += path;
+  }
+  if (FindLastCharDbcs(full, '\\') == full.size() - 1 && full.size() > 1) full.pop_back();
+  return full;
+}
+
+std::string FakeDisk::keyOf(const std::string& path) const { return AsciiFolded(absolute(path)); }
+
+const FakeDisk::Node* FakeDisk::find(const std::string& path) const {
+  const auto it = nodes_.find(keyOf(path));
+  return it == nodes_.end() ? nullptr : &it->second;
+}
+
+FakeDisk::Node* FakeDisk::node(const std::string& path) { return const_cast<Node*>(find(path)); }
+
+bool FakeDisk::hasFolder(const std::string& path) const {
+  const Node* n = find(path);
+  return n && n->folder;
+}
+
+bool FakeDisk::parentIsFolder(const std::string& key) const {
+  const auto it = nodes_.find(ParentKey(key));
+  return it != nodes_.end() && it->second.folder;
+}
+
+bool FakeDisk::hasChildren(const std::string& key) const {
+  return std::any_of(nodes_.begin(), nodes_.end(), [&](const auto& entry) { return ParentKey(entry.first) == key; });
+}
+
+FakeDisk::Node& FakeDisk::put(const std::string& path, bool folder) {
+  const std::string full = absolute(path);
+  Node& n = nodes_[AsciiFolded(full)];
+  if (n.path.empty()) {
+    n.path = full;
+    n.order = nextOrder_++;
+  }
+  n.folder = folder;
+  return n;
+}
+
+void FakeDisk::addFolder(const std::string& path) {
+  const std::string full = absolute(path);
+  for (std::size_t end = FindCharDbcs(full, '\\'); end != std::string::npos; end = FindCharDbcs(full, '\\', end + 1)) {
+    if (!has(full.substr(0, end))) put(full.substr(0, end), true);
+  }
+  put(full, true);
+}
+
+FakeDisk::Node& FakeDisk::addFile(const std::string& path, const std::string& bytes) {
+  const std::string full = absolute(path);
+  addFolder(full.substr(0, FindLastCharDbcs(full, '\\')));
+  Node& n = put(full, false);
+  n.bytes = bytes;
+  return n;
+}
+
+std::string FakeDisk::bytesOf(const std::string& path) const {
+  const Node* n = find(path);
+  return n ? n->bytes : std::string();
+}
+
+std::vector<std::string> FakeDisk::below(const std::string& folder) const {
+  const std::string prefix = keyOf(folder) + '\\';
+  std::vector<const Node*> found;
+  for (const auto& [key, n] : nodes_) {
+    if (key.compare(0, prefix.size(), prefix) == 0) found.push_back(&n);
+  }
+  std::sort(found.begin(), found.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
+  std::vector<std::string> paths;
+  for (const Node* n : found) paths.push_back(n->path);
+  return paths;
+}
+
+std::unique_ptr<InputFile> FakeDisk::openRead(const std::string& path) {
+  const Node* n = find(path);
+  if (!n || n->folder) return nullptr;
+  return std::make_unique<StringInput>(n->bytes);
+}
+
+std::unique_ptr<OutputFile> FakeDisk::createFile(const std::string& path) {
+  const Node* n = find(path);
+  if ((n && (n->folder || n->inUse || n->readOnly)) || !parentIsFolder(keyOf(path))) return nullptr;
+  Node& created = put(path, false);
+  created.bytes.clear();
+  return std::make_unique<NodeOutput>(&created);
+}
+
+bool FakeDisk::findFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) {
+  std::vector<FolderEntry> entries;
+  if (!listFolder(folder, &entries)) return false;
+  for (const FolderEntry& entry : entries) {
+    if (!entry.isFolder && MatchesPattern(entry.name, pattern)) names->push_back(entry.name);
+  }
+  return true;
+}
+
+bool FakeDisk::createFolder(const std::string& path) {
+  if (has(path) || !parentIsFolder(keyOf(path)) || uncreatableFolders.count(path)) return false;
+  put(path, true);
+  return true;
+}
+
+bool FakeDisk::removeFolder(const std::string& path) {
+  const Node* n = find(path);
+  if (!n || !n->folder || n->undeletable || hasChildren(keyOf(path))) return false;
+  nodes_.erase(keyOf(path));
+  return true;
+}
+
+bool FakeDisk::removeFile(const std::string& path) {
+  const Node* n = find(path);
+  if (!n || n->folder || n->undeletable || n->inUse || n->readOnly) return false;
+  nodes_.erase(keyOf(path));
+  return true;
+}
+
+bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
+  const Node* source = find(from);
+  const Node* target = find(to);
+  if (!source || source->folder || (target && (target->folder || target->inUse))) return false;
+  const std::string bytes = source->bytes;
+  nodes_.erase(keyOf(from));
+  if (!parentIsFolder(keyOf(to))) return false;
+  put(to, false).bytes = bytes;
+  return true;
+}
+
+bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+  const std::string key = keyOf(folder);
+  if (!hasFolder(folder)) return false;
+  std::vector<const Node*> children;
+  for (const auto& [childKey, n] : nodes_) {
+    if (ParentKey(childKey) == key) children.push_back(&n);
+  }
+  std::sort(children.begin(), children.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
+  for (const Node* n : children) {
+    entries->push_back({n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder});
+  }
+  return true;
+}
+
+CopyOutcome FakeDisk::copy(const std::string& from, const std::string& to, bool replaceExisting) {
+  const Node* source = find(from);
+  const Node* target = find(to);
+  if (!source || source->folder || !parentIsFolder(keyOf(to))) return CopyOutcome::Failed;
+  if (target) {
+    if (target->folder) return CopyOutcome::Failed;
+    if (!replaceExisting) return CopyOutcome::TargetExists;
+    if (target->inUse) return CopyOutcome::TargetInUse;
+    if (target->readOnly) return CopyOutcome::Failed;
+  }
+  const std::string bytes = source->bytes;
+  const bool readOnly = source->readOnly;  // copies keep their attributes
+  Node& copied = put(to, false);
+  copied.bytes = bytes;
+  copied.readOnly = readOnly;
+  return CopyOutcome::Copied;
+}
+
+bool FakeDisk::setNormalAttributes(const std::string& path) {
+  Node* n = node(path);
+  if (!n) return false;
+  n->readOnly = false;
+  return true;
+}
+
+bool FakeDisk::freeSpace(const std::string&, DiskFreeSpace* result) {
+  if (!space) return false;
+  *result = *space;
+  return true;
+}
+
+std::string FakeDisk::shortPath(const std::string& path) {
+  const auto it = shortNames.find(path);
+  return it == shortNames.end() ? path : it->second;
+}
+
+bool FakeDisk::deleteAtRestart(const std::string& path) {
+  if (!acceptsDeleteAtRestart) return false;
+  deletedAtRestart.push_back(path);
+  return true;
+}
+
+// ---- FakeRegistry
+
+namespace {
+
+class FakeKey : public RegistryKey {
+ public:
+  FakeKey(FakeRegistry* registry, RegistryRoot root, std::string path)
+      : registry_(registry), root_(root), path_(std::move(path)) {}
+  bool subkeyName(std::uint32_t index, std::string* name) override {
+    const std::vector<std::string> names = registry_->subkeys(root_, path_);
+    if (index >= names.size()) return false;
+    *name = names[index];
+    return true;
+  }
+  bool readString(const std::string& name, std::string* value) override {
+    FakeRegistry::Key* key = registry_->key(root_, path_);
+    if (!key || !key->values.count(name)) return false;
+    *value = key->values[name];
+    return true;
+  }
+  bool writeString(const std::string& name, const std::string& value) override {
+    FakeRegistry::Key* key = registry_->key(root_, path_);
+    if (!key) return false;
+    key->values[name] = value;
+    return true;
+  }
+
+ private:
+  FakeRegistry* registry_;
+  RegistryRoot root_;
+  std::string path_;
+};
+
+}  // namespace
+
+FakeRegistry::Key& FakeRegistry::put(RegistryRoot root, const std::string& path) {
+  for (std::size_t end = path.find('\\'); end != std::string::npos; end = path.find('\\', end + 1)) {
+    put(root, path.substr(0, end));
+  }
+  Key& k = keys_[{root, AsciiFolded(path)}];
+  if (k.path.empty()) {
+    k.path = path;
+    k.order = nextOrder_++;
+  }
+  return k;
+}
+
+FakeRegistry::Key* FakeRegistry::key(RegistryRoot root, const std::string& path) {
+  const auto it = keys_.find({root, AsciiFolded(path)});
+  return it == keys_.end() ? nullptr : &it->second;
+}
+
+bool FakeRegistry::hasKey(RegistryRoot root, const std::string& path) const {
+  return keys_.count({root, AsciiFolded(path)}) != 0;
+}
+
+std::string FakeRegistry::stringOf(RegistryRoot root, const std::string& path, const std::string& name) const {
+  const auto it = keys_.find({root, AsciiFolded(path)});
+  if (it == keys_.end()) return std::string();
+  const auto value = it->second.values.find(name);
+  return value == it->second.values.end() ? std::string() : value->second;
+}
+
+std::vector<std::string> FakeRegistry::keys(RegistryRoot root) const {
+  std::vector<const Key*> found;
+  for (const auto& [id, k] : keys_) {
+    if (id.first == root) found.push_back(&k);
+  }
+  std::sort(found.begin(), found.end(), [](const Key* a, const Key* b) { return a->order < b->order; });
+  std::vector<std::string> paths;
+  for (const Key* k : found) paths.push_back(k->path);
+  return paths;
+}
+
+std::vector<std::string> FakeRegistry::subkeys(RegistryRoot root, const std::string& path) const {
+  const std::string parent = AsciiFolded(path);
+  std::vector<const Key*> found;
+  for (const auto& [id, k] : keys_) {
+    const std::size_t last = id.second.rfind('\\');
+    const std::string keyParent = last == std::string::npos ? std::string() : id.second.substr(0, last);
+    if (id.first == root && keyParent == parent) found.push_back(&k);
+  }
+  std::sort(found.begin(), found.end(), [](const Key* a, const Key* b) { return a->order < b->order; });
+  std::vector<std::string> names;
+  for (const Key* k : found) {
+    const std::size_t last = k->path.rfind('\\');
+    names.push_back(last == std::string::npos ? k->path : k->path.substr(last + 1));
+  }
+  return names;
+}
+
+std::unique_ptr<RegistryKey> FakeRegistry::open(RegistryRoot root, const std::string& path, RegistryAccess) {
+  // An empty path opens the root itself, as the system does.
+  if (!path.empty() && !hasKey(root, path)) return nullptr;
+  return std::make_unique<FakeKey>(this, root, path);
+}
+
+std::unique_ptr<RegistryKey> FakeRegistry::create(RegistryRoot root, const std::string& path) {
+  put(root, path);
+  return std::make_unique<FakeKey>(this, root, path);
+}
+
+bool FakeRegistry::deleteKey(RegistryRoot root, const std::string& path) {
+  ++deleteCalls;
+  if (path.empty() || !hasKey(root, path) || undeletable.count(path) || !subkeys(root, path).empty()) return false;
+  keys_.erase({root, AsciiFolded(path)});
+  return true;
+}
+
+// ---- FakeBoxes
+
+MessageAnswer FakeBoxes::show(const std::string& text, const std::string& caption, MessageIcon icon,
+                              MessageButtons buttons) {
+  shown.push_back({text, caption, icon, buttons});
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (!answers.empty()) {
+    const MessageAnswer next = answers.front();
+    answers.pop_front();
+    return next;
+  }
+  return answer;
+}
+
+std::vector<std::string> FakeBoxes::texts() const {
+  std::vector<std::string> out;
+  for (const ShownBox& box : shown) out.push_back(box.text);
+  return out;
+}
+
+// ---- FakeSetup
+
+FakeSetup::FakeSetup() {
+  disk.addFolder("C:\\WINDOWS\\system32");
+  disk.addFolder("D:");
+  disk.addFile("D:\\setup.exe", "setup program");
+  registry.setString(RegistryRoot::CurrentUser, kShellFolders, "Programs", kProgramsFolder);
+  registry.setString(RegistryRoot::CurrentUser, kShellFolders, "Desktop", kDesktopFolder);
+  registry.setString(RegistryRoot::CurrentUser, kShellFolders, "Startup", kStartupFolder);
+  disk.addFolder(kProgramsFolder);
+  disk.addFolder(kDesktopFolder);
+  disk.addFolder(kStartupFolder);
+}
+
+void FakeSetup::writeInfo(const std::vector<std::string>& lines, const std::string& path) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  disk.addFile(path, bytes);
+}
+
+}  // namespace mogura::test

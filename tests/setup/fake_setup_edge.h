@@ -1,0 +1,226 @@
+// A whole machine in memory for the setup tests: a case-insensitive Windows file system with
+// drive letters, a registry, the shell-link and Program Manager services, message boxes with
+// scripted answers, and the system's folders and program starts.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "base/string_table.h"
+#include "setup/setup_context.h"
+#include "setup/setup_edge.h"
+#include "setup/setup_start.h"
+#include "support/fake_platform.h"
+
+namespace mogura::test {
+
+class FakeDisk : public FileSystem, public SetupFiles {
+ public:
+  struct Node {
+    std::string path;  // as first spelled, without a trailing backslash
+    bool folder = false;
+    std::string bytes;
+    bool readOnly = false;
+    bool inUse = false;        // open elsewhere: cannot be replaced or deleted
+    bool undeletable = false;  // deleting or removing fails
+    std::uint64_t order = 0;   // directory order
+  };
+
+  // Test set-up: folders and files with every folder above them.
+  void addFolder(const std::string& path);
+  Node& addFile(const std::string& path, const std::string& bytes = "x");
+  bool has(const std::string& path) const { return find(path) != nullptr; }
+  bool hasFolder(const std::string& path) const;
+  Node* node(const std::string& path);
+  std::string bytesOf(const std::string& path) const;
+  // Every path below `folder`, as spelled, in directory order.
+  std::vector<std::string> below(const std::string& folder) const;
+
+  std::string currentFolder = "C:\\";
+  std::optional<DiskFreeSpace> space = DiskFreeSpace{512, 8, 10000000};
+  std::map<std::string, std::string> shortNames;
+  bool acceptsDeleteAtRestart = true;
+  std::vector<std::string> deletedAtRestart;
+  std::set<std::string> uncreatableFolders;
+
+  // FileSystem
+  char separator() const override { return '\\'; }
+  std::unique_ptr<InputFile> openRead(const std::string& path) override;
+  std::unique_ptr<OutputFile> createFile(const std::string& path) override;
+  bool exists(const std::string& path) override { return has(path); }
+  bool isDirectory(const std::string& path) override { return hasFolder(path); }
+  bool findFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override;
+  bool createFolder(const std::string& path) override;
+  bool removeFolder(const std::string& path) override;
+  bool removeFile(const std::string& path) override;
+  bool copyFile(const std::string& from, const std::string& to) override {
+    return copy(from, to, true) == CopyOutcome::Copied;
+  }
+  bool replaceFile(const std::string& from, const std::string& to) override;
+
+  // SetupFiles
+  bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
+  CopyOutcome copy(const std::string& from, const std::string& to, bool replaceExisting) override;
+  bool setNormalAttributes(const std::string& path) override;
+  bool freeSpace(const std::string& path, DiskFreeSpace* result) override;
+  std::string shortPath(const std::string& path) override;
+  bool deleteAtRestart(const std::string& path) override;
+
+ private:
+  std::string keyOf(const std::string& path) const;
+  std::string absolute(const std::string& path) const;
+  const Node* find(const std::string& path) const;
+  bool parentIsFolder(const std::string& key) const;
+  bool hasChildren(const std::string& key) const;
+  Node& put(const std::string& path, bool folder);
+
+  std::map<std::string, Node> nodes_;  // by folded absolute path
+  std::uint64_t nextOrder_ = 0;
+};
+
+class FakeRegistry : public Registry {
+ public:
+  struct Key {
+    std::string path;
+    std::map<std::string, std::string> values;
+    std::uint64_t order = 0;
+  };
+
+  void addKey(RegistryRoot root, const std::string& path) { put(root, path); }
+  void setString(RegistryRoot root, const std::string& path, const std::string& name, const std::string& value) {
+    put(root, path).values[name] = value;
+  }
+  bool hasKey(RegistryRoot root, const std::string& path) const;
+  std::string stringOf(RegistryRoot root, const std::string& path, const std::string& name) const;
+  // Every key below `root`, as spelled, in creation order.
+  std::vector<std::string> keys(RegistryRoot root) const;
+
+  std::set<std::string> undeletable;  // paths whose deletion fails
+  int deleteCalls = 0;
+
+  std::unique_ptr<RegistryKey> open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
+  std::unique_ptr<RegistryKey> create(RegistryRoot root, const std::string& path) override;
+  bool deleteKey(RegistryRoot root, const std::string& path) override;
+
+  // The names of the direct subkeys of `path`, in creation order (the root for an empty path).
+  std::vector<std::string> subkeys(RegistryRoot root, const std::string& path) const;
+  Key* key(RegistryRoot root, const std::string& path);
+
+ private:
+  using Id = std::pair<RegistryRoot, std::string>;
+  Key& put(RegistryRoot root, const std::string& path);
+  std::map<Id, Key> keys_;
+  std::uint64_t nextOrder_ = 0;
+};
+
+class FakeLinks : public ShellLinks {
+ public:
+  void save(const std::vector<ShellLink>& links) override { sessions.push_back(links); }
+  std::vector<std::vector<ShellLink>> sessions;
+};
+
+class FakeProgramManager : public ProgramManager {
+ public:
+  void execute(const std::vector<std::string>& commands) override { conversations.push_back(commands); }
+  std::vector<std::vector<std::string>> conversations;
+};
+
+struct ShownBox {
+  std::string text;
+  std::string caption;
+  MessageIcon icon;
+  MessageButtons buttons;
+};
+
+class FakeBoxes : public MessageBoxes {
+ public:
+  MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
+                     MessageButtons buttons) override;
+  // Questions take the queued answers first, then `answer`; an OK box answers OK.
+  std::deque<MessageAnswer> answers;
+  MessageAnswer answer = MessageAnswer::Yes;
+  std::vector<ShownBox> shown;
+  std::vector<std::string> texts() const;
+};
+
+struct StartedProgram {
+  std::string program;
+  std::string arguments;
+  std::string folder;
+};
+
+class FakeSystem : public SetupSystem {
+ public:
+  explicit FakeSystem(FakeDisk& disk) : disk_(disk) {}
+  std::string modulePath() override { return module; }
+  std::string windowsFolder() override { return windows; }
+  std::string systemFolder() override { return system; }
+  unsigned majorVersion() override { return version; }
+  bool setCurrentFolder(const std::string& folder) override {
+    disk_.currentFolder = folder;
+    return true;
+  }
+  bool startProgram(const std::string& program, const std::string& arguments) override {
+    started.push_back({program, arguments, disk_.currentFolder});
+    return startSucceeds;
+  }
+
+  std::string module = "D:\\setup.exe";
+  std::string windows = "C:\\WINDOWS";
+  std::string system = "C:\\WINDOWS\\system32";
+  unsigned version = 10;
+  bool startSucceeds = true;
+  std::vector<StartedProgram> started;
+
+ private:
+  FakeDisk& disk_;
+};
+
+// The machine with a distribution on drive D: and an empty drive C: with its Windows folder.
+struct FakeSetup {
+  FakeSetup();
+  FakeSetup(const FakeSetup&) = delete;
+  FakeSetup& operator=(const FakeSetup&) = delete;
+
+  // Writes D:\setup.INF with these lines (joined with CR LF).
+  void writeInfo(const std::vector<std::string>& lines, const std::string& path = "D:\\setup.INF");
+  // PrepareSetup with `arguments`; the test fails when it does not succeed.
+  SetupContext prepare(const std::string& arguments = "") {
+    SetupCommand command;
+    SetupContext context;
+    EXPECT_TRUE(PrepareSetup(edge, arguments, &command, &context)) << arguments;
+    return context;
+  }
+
+  FakeDisk disk;
+  FakeRegistry registry;
+  FakeLinks links;
+  FakeProgramManager progman;
+  FakeBoxes boxes;
+  FakeSystem system{disk};
+  FakeShell shell;
+  SetupEdge edge{disk, disk, registry, links, progman, boxes, system, shell};
+};
+
+// A text of the string table as a string, for building expected messages.
+inline std::string Text(int id) { return std::string(LoadText(id)); }
+
+// "ソ" and "表": double-byte characters whose trail byte is a backslash.
+inline const std::string kSo = "\x83\x5C";
+inline const std::string kHyo = "\x95\x5C";
+
+// The shell-folder key and the folders it names for the three places.
+inline const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline const std::string kProgramsFolder = "C:\\Users\\u\\Start Menu\\Programs";
+inline const std::string kDesktopFolder = "C:\\Users\\u\\Desktop";
+inline const std::string kStartupFolder = "C:\\Users\\u\\Start Menu\\Programs\\Startup";
+
+}  // namespace mogura::test

@@ -1,0 +1,265 @@
+// The removal: its start in mode "r", the work of mode "x" in its order, the folder walk with
+// its questions, the registry walk and the shortcuts.
+#include "setup/removal_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "setup/copy_driver.h"
+#include "setup/fake_setup_edge.h"
+#include "setup/file_removal.h"
+#include "setup/registry_removal.h"
+#include "setup/removal_start.h"
+#include "setup/uninstall_entry.h"
+
+namespace mogura {
+namespace {
+
+using test::FakeRegistry;
+using test::FakeSetup;
+using test::kProgramsFolder;
+using test::Text;
+
+const std::string kPath = "C:\\Program Files\\mogura\\";
+const std::string kCopy = "C:\\WINDOWS\\system32\\setup-mogura-1.exe";
+
+const std::vector<std::string> kInfo = {
+    "[Install]", "Title=Mogura", "Folder=mogura", "1=mogura.exe", "2=guide.htm,doc\\guide.htm",
+    "3=evil.dll,..\\evil.dll", "[Group]", "1=Mogura,mogura.exe", "2=Guide,doc\\guide.htm",
+    "[Reg]", "1=HKEY_CURRENT_USER\\Software\\Pikomaru\\mogura", "2=HKEY_CURRENT_USER", "3=HKEY_LOCAL_MACHINE\\",
+    "4=HKEY_CLASSES_ROOT\\\\", "5=HKEY_CURRENT_USERX\\Software", "6=HKCU\\Software", "7=HKEY_CLASSES_ROOT\\.mog"};
+
+// An installed product, as the copy page leaves it, and the removal process started for it.
+struct Installed {
+  Installed() {
+    setup.writeInfo(kInfo);
+    setup.disk.addFile("D:\\mogura.exe");
+    setup.disk.addFile("D:\\guide.htm");
+    SetupContext installing = setup.prepare();
+    CopyDriver driver(setup.edge, installing);
+    while (!driver.runStep().last) {
+    }
+    setup.boxes.shown.clear();
+    setup.disk.addFile("C:\\Program Files\\evil.dll", "not ours");
+    setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura\\Html\\Format1");
+    setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, ".mog\\shell");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, ".txt");
+    setup.system.module = kCopy;
+    context = setup.prepare("x " + kPath + "setup.exe");
+  }
+  FakeSetup setup;
+  SetupContext context;
+  RemovalDialog dialog{setup.edge, context};
+};
+
+TEST(Removal, EverythingGoesInOrderAndBadRegValuesAreSkipped) {
+  Installed installed;
+  EXPECT_EQ(installed.dialog.caption(), "Mogura" + Text(IDS_SETUP_REMOVAL_SUFFIX));
+  EXPECT_EQ(installed.dialog.workingText(), Text(IDS_SETUP_REMOVING));
+  EXPECT_EQ(installed.dialog.closeButtonText(), Text(IDS_SETUP_CLOSE_BUTTON));
+  EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
+  // Values 2 to 6 name no key below a root: each is told, none deletes anything.
+  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(5, Text(IDS_SETUP_REG_BROKEN)));
+  EXPECT_EQ(installed.setup.boxes.shown[0].icon, MessageIcon::Error);
+  const FakeRegistry& registry = installed.setup.registry;
+  EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, test::kShellFolders));
+  EXPECT_FALSE(registry.hasKey(RegistryRoot::ClassesRoot, ".mog"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, ".txt"));
+  EXPECT_FALSE(registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
+  // Files, folders and links are gone; the file beside the folder that an entry climbs to stays.
+  EXPECT_FALSE(installed.setup.disk.has(kPath));
+  EXPECT_TRUE(installed.setup.disk.has("C:\\Program Files\\evil.dll"));
+  EXPECT_FALSE(installed.setup.disk.has(kProgramsFolder + "\\Mogura"));
+  EXPECT_TRUE(installed.setup.disk.hasFolder(kProgramsFolder));
+
+  installed.dialog.finish();
+  EXPECT_EQ(installed.setup.disk.deletedAtRestart, std::vector<std::string>{kCopy});
+}
+
+TEST(Removal, AMainProgramStillRunningStopsEverythingForARetry) {
+  Installed installed;
+  installed.setup.disk.node(kPath + "mogura.exe")->inUse = true;
+  EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
+  EXPECT_EQ(installed.setup.boxes.texts().back(), kPath + "mogura.exe" + Text(IDS_SETUP_MAIN_NOT_DELETED) + "Mogura" +
+                                                      Text(IDS_SETUP_QUIT_AND_RETRY));
+  EXPECT_EQ(installed.setup.boxes.texts()[installed.setup.boxes.shown.size() - 2],
+            kPath + "mogura.exe" + Text(IDS_SETUP_DELETE_SKIPPED));
+  // The entries after it are gone; it, the setup program and its file stay, with the entry and links.
+  EXPECT_FALSE(installed.setup.disk.has(kPath + "doc\\guide.htm"));
+  EXPECT_TRUE(installed.setup.disk.has(kPath + "setup.exe"));
+  EXPECT_TRUE(installed.setup.disk.has(kPath + "setup.INF"));
+  EXPECT_TRUE(installed.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
+  EXPECT_TRUE(installed.setup.disk.has(kProgramsFolder + "\\Mogura"));
+
+  // The retry after quitting: files already gone count as removed.
+  installed.setup.disk.node(kPath + "mogura.exe")->inUse = false;
+  installed.setup.boxes.shown.clear();
+  EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
+}
+
+TEST(Removal, OtherFilesAreAskedAboutAndKeptOnNo) {
+  Installed installed;
+  installed.setup.disk.addFile(kPath + "notes.txt");
+  installed.setup.disk.addFile(kPath + "doc\\MOGURA.GID");
+  installed.setup.disk.addFile(kPath + "doc\\help.gid.bak");
+  installed.setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
+  EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
+  const std::vector<std::string> texts = installed.setup.boxes.texts();
+  // Five Reg messages, then the questions in directory order (the .GID file goes without one).
+  const std::vector<std::string> after(texts.begin() + 5, texts.end());
+  EXPECT_EQ(after, (std::vector<std::string>{kPath + "doc\\help.gid.bak" + Text(IDS_SETUP_ASK_DELETE),
+                                             kPath + "notes.txt" + Text(IDS_SETUP_ASK_DELETE),
+                                             "C:\\Program Files\\mogura" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
+  EXPECT_EQ(installed.setup.boxes.shown[5].caption, "Mogura");
+  EXPECT_EQ(installed.setup.boxes.shown[5].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(installed.setup.boxes.shown[5].icon, MessageIcon::Question);
+  EXPECT_FALSE(installed.setup.disk.has(kPath + "doc"));
+  EXPECT_TRUE(installed.setup.disk.has(kPath + "notes.txt"));
+  // The uninstall entry and the links still go.
+  EXPECT_FALSE(installed.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
+  EXPECT_FALSE(installed.setup.disk.has(kProgramsFolder + "\\Mogura"));
+}
+
+TEST(Removal, CancelStopsTheFolderWalkAtOnce) {
+  FakeSetup setup;
+  SetupContext context;
+  context.title = "T";
+  setup.disk.addFile("C:\\m\\a.txt");
+  setup.disk.addFile("C:\\m\\sub\\b.txt");
+  setup.disk.addFile("C:\\m\\c.txt");
+  setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+  EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\m\\"));
+  EXPECT_EQ(setup.boxes.shown.size(), 2u);
+  EXPECT_FALSE(setup.disk.has("C:\\m\\a.txt"));
+  EXPECT_TRUE(setup.disk.has("C:\\m\\sub\\b.txt"));
+  EXPECT_TRUE(setup.disk.has("C:\\m\\c.txt"));
+  // A drive root is never walked, and nothing is asked.
+  EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\"));
+  EXPECT_EQ(setup.boxes.shown.size(), 2u);
+}
+
+TEST(Removal, FilesThatCannotBeDeletedAreSkippedWithAMessage) {
+  FakeSetup setup;
+  setup.disk.addFile("C:\\m\\locked.txt").undeletable = true;
+  EXPECT_TRUE(DeleteIfPresent(setup.edge, "C:\\m\\gone.txt"));
+  EXPECT_FALSE(DeleteIfPresent(setup.edge, "C:\\m\\locked.txt"));
+  EXPECT_EQ(setup.boxes.texts(), std::vector<std::string>{"C:\\m\\locked.txt" + Text(IDS_SETUP_DELETE_SKIPPED)});
+}
+
+TEST(Removal, DeleteKeyTreeWalksPastKeysThatCannotBeDeleted) {
+  FakeRegistry registry;
+  for (const char* path : {"S\\a\\x", "S\\b", "S\\c\\y\\z", "S\\d"}) registry.addKey(RegistryRoot::CurrentUser, path);
+  registry.undeletable.insert("S\\b");
+  EXPECT_FALSE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, "S"));
+  EXPECT_EQ(registry.keys(RegistryRoot::CurrentUser), (std::vector<std::string>{"S", "S\\b"}));
+  registry.undeletable.clear();
+  EXPECT_TRUE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, "s"));
+  EXPECT_TRUE(registry.keys(RegistryRoot::CurrentUser).empty());
+  // A key that is not there is only asked to be deleted; an empty path is the root, never touched.
+  registry.addKey(RegistryRoot::CurrentUser, "Keep");
+  EXPECT_FALSE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, "Gone"));
+  const int calls = registry.deleteCalls;
+  EXPECT_FALSE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, ""));
+  EXPECT_EQ(registry.deleteCalls, calls);
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Keep"));
+}
+
+TEST(Removal, RegValuesNameAKeyBelowARoot) {
+  const auto parsed = ParseRegListValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Pikomaru");
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->root, RegistryRoot::LocalMachine);
+  EXPECT_EQ(parsed->subkey, "SOFTWARE\\Pikomaru");
+  EXPECT_EQ(ParseRegListValue("HKEY_CLASSES_ROOT\\.mog")->root, RegistryRoot::ClassesRoot);
+  for (const char* bad : {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\", "HKEY_CURRENT_USER\\\\Software",
+                          "HKEY_CURRENT_USER/Software", "hkey_current_user\\Software", "HKEY_USERS\\x", ""}) {
+    EXPECT_FALSE(ParseRegListValue(bad)) << bad;
+  }
+}
+
+TEST(Removal, ShortcutsOfAllThreePlacesAndOnlyOurLinks) {
+  Installed installed;
+  const std::string group = kProgramsFolder + "\\Mogura\\";
+  installed.setup.disk.addFile(group + "My own notes.lnk");
+  installed.setup.disk.addFile(test::kDesktopFolder + "\\Mogura.lnk");
+  installed.setup.disk.addFile(test::kStartupFolder + "\\Mogura.lnk");
+  installed.dialog.run();
+  EXPECT_FALSE(installed.setup.disk.has(group + "Mogura.lnk"));
+  EXPECT_FALSE(installed.setup.disk.has(group + "Guide.lnk"));
+  EXPECT_TRUE(installed.setup.disk.has(group + "My own notes.lnk"));
+  EXPECT_FALSE(installed.setup.disk.has(test::kDesktopFolder + "\\Mogura.lnk"));
+  EXPECT_FALSE(installed.setup.disk.has(test::kStartupFolder + "\\Mogura.lnk"));
+}
+
+TEST(Removal, ProgramManagerCommandsForTheThreePlaces) {
+  Installed installed;
+  installed.context.hasShellFolders = false;
+  installed.dialog.run();
+  EXPECT_EQ(installed.setup.progman.conversations,
+            (std::vector<std::vector<std::string>>{
+                {"[DeleteGroup(\"Mogura\",0)]"},
+                {"[DeleteGroup(\"Mogura\",0)]"},
+                {"[ShowGroup(\"" + Text(IDS_SETUP_STARTUP_GROUP) + "\",1)]", "[DeleteItem(\"Mogura\")]"}}));
+}
+
+struct RemovalStart {
+  explicit RemovalStart(std::vector<std::string> lines = kInfo) {
+    setup.writeInfo(lines, kPath + "setup.INF");
+    setup.disk.addFile(kPath + "setup.exe", "installed setup");
+    setup.system.module = kPath + "setup.exe";
+    context = setup.prepare("/r");
+  }
+  FakeSetup setup;
+  SetupContext context;
+};
+
+TEST(RemovalStartTest, AsksThenStartsACopyOfItsOwn) {
+  RemovalStart start;
+  start.setup.boxes.answer = MessageAnswer::Ok;
+  // Another product's setup program, and a copy left by an earlier removal, are never replaced.
+  start.setup.disk.addFile("C:\\WINDOWS\\system32\\setup.exe", "another product");
+  start.setup.disk.addFile(kCopy, "waiting for its restart");
+  EXPECT_TRUE(StartRemoval(start.setup.edge, start.context));
+  ASSERT_EQ(start.setup.boxes.shown.size(), 1u);
+  EXPECT_EQ(start.setup.boxes.shown[0].text, "Mogura" + Text(IDS_SETUP_CONFIRM_REMOVAL));
+  EXPECT_EQ(start.setup.boxes.shown[0].caption, "Mogura");
+  EXPECT_EQ(start.setup.boxes.shown[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(start.setup.boxes.shown[0].icon, MessageIcon::Information);
+  EXPECT_EQ(start.setup.disk.bytesOf("C:\\WINDOWS\\system32\\setup.exe"), "another product");
+  EXPECT_EQ(start.setup.disk.bytesOf(kCopy), "waiting for its restart");
+  const std::string copy = "C:\\WINDOWS\\system32\\setup-mogura-2.exe";
+  EXPECT_EQ(start.setup.disk.bytesOf(copy), "installed setup");
+  ASSERT_EQ(start.setup.system.started.size(), 1u);
+  EXPECT_EQ(start.setup.system.started[0].program, copy);
+  EXPECT_EQ(start.setup.system.started[0].arguments, "x " + kPath + "setup.exe");
+  EXPECT_EQ(start.setup.system.started[0].folder, "C:\\WINDOWS\\system32\\");
+}
+
+TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
+  RemovalStart resident({"[Install]", "Title=T", "Folder=mogura", "TSR=1"});
+  resident.setup.boxes.answer = MessageAnswer::Cancel;
+  EXPECT_FALSE(StartRemoval(resident.setup.edge, resident.context));
+  EXPECT_EQ(resident.setup.boxes.texts(),
+            std::vector<std::string>{"T" + Text(IDS_SETUP_CONFIRM_REMOVAL) + Text(IDS_SETUP_RESIDENT_NOTE)});
+  EXPECT_TRUE(resident.setup.system.started.empty());
+  EXPECT_TRUE(resident.setup.disk.below("C:\\WINDOWS\\system32").empty());
+
+  RemovalStart failing;
+  failing.setup.boxes.answer = MessageAnswer::Ok;
+  failing.setup.system.startSucceeds = false;
+  EXPECT_FALSE(StartRemoval(failing.setup.edge, failing.context));
+  EXPECT_EQ(failing.setup.boxes.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
+  EXPECT_EQ(failing.setup.boxes.shown.back().caption, "");
+  EXPECT_TRUE(failing.setup.disk.below("C:\\WINDOWS\\system32").empty());  // our copy does not stay
+}
+
+TEST(RemovalStartTest, CopyNames) {
+  EXPECT_EQ(RemoverCopyName("setup.exe", "mogura", 1), "setup-mogura-1.exe");
+  EXPECT_EQ(RemoverCopyName("a.b.exe", "m", 12), "a.b-m-12.exe");
+  EXPECT_EQ(RemoverCopyName("setup", "m", 3), "setup-m-3");
+}
+
+}  // namespace
+}  // namespace mogura

@@ -1,0 +1,104 @@
+#include "setup/setup_paths.h"
+
+#include <gtest/gtest.h>
+
+#include "setup/command_line.h"
+
+namespace mogura {
+namespace {
+
+// "ソ" and "表": double-byte characters whose trail byte is a backslash.
+const std::string kSo = "\x83\x5C";
+const std::string kHyo = "\x95\x5C";
+
+TEST(SetupPaths, TrailingBackslashOfItsOwnOnly) {
+  EXPECT_EQ(EnsureTrailingBackslash("C:\\mogura"), "C:\\mogura\\");
+  EXPECT_EQ(EnsureTrailingBackslash("C:\\mogura\\"), "C:\\mogura\\");
+  EXPECT_EQ(EnsureTrailingBackslash(""), "\\");
+  // A folder name ending in "ソ" ends in the byte 0x5C, which is not a separator.
+  EXPECT_EQ(EnsureTrailingBackslash("C:\\" + kSo), "C:\\" + kSo + "\\");
+  EXPECT_EQ(EnsureTrailingBackslash("C:\\" + kSo + "\\"), "C:\\" + kSo + "\\");
+  EXPECT_EQ(WithoutTrailingBackslash("C:\\" + kHyo), "C:\\" + kHyo);
+  EXPECT_EQ(WithoutTrailingBackslash("C:\\" + kHyo + "\\"), "C:\\" + kHyo);
+}
+
+TEST(SetupPaths, DriveRoots) {
+  EXPECT_TRUE(IsDriveRoot("c:\\"));
+  EXPECT_FALSE(IsDriveRoot("c:\\a"));
+  EXPECT_FALSE(IsDriveRoot("1:\\"));
+  EXPECT_TRUE(StartsWithDriveRoot("Z:\\x"));
+  EXPECT_FALSE(StartsWithDriveRoot("\\\\server\\share"));
+  EXPECT_FALSE(StartsWithDriveRoot("C:x"));
+}
+
+TEST(SetupPaths, SplitAtTheLastRealBackslash) {
+  // A file name holding "表": a backward byte scan would cut inside it.
+  const PathParts parts = SplitAtLastBackslash("D:\\dist\\" + kHyo + "setup.exe");
+  EXPECT_EQ(parts.folder, "D:\\dist\\");
+  EXPECT_EQ(parts.name, kHyo + "setup.exe");
+  EXPECT_EQ(SplitAtLastBackslash("setup.exe").folder, "");
+  EXPECT_EQ(SplitAtLastBackslash("setup.exe").name, "setup.exe");
+}
+
+TEST(SetupPaths, InformationFileNameReplacesTheLastThreeCharacters) {
+  EXPECT_EQ(InfFileNameFor("setup.exe"), "setup.INF");
+  EXPECT_EQ(InfFileNameFor("SETUP.EXE"), "SETUP.INF");
+  EXPECT_EQ(InfFileNameFor("install"), "instINF");
+  // Characters, not bytes: a name ending in double-byte characters loses three whole ones.
+  EXPECT_EQ(InfFileNameFor("ab" + kSo + kHyo + "c"), "abINF");
+  EXPECT_EQ(InfFileNameFor("ab"), "INF");
+  EXPECT_EQ(InfFileNameFor(""), "INF");
+}
+
+TEST(SetupPaths, DefaultInstallationPath) {
+  EXPECT_EQ(DefaultInstallPath("E:\\WINNT", "mogura"), "E:\\Program Files\\mogura\\");
+  EXPECT_EQ(DefaultInstallPath("\\\\srv\\windows", "mogura"), "c:\\mogura\\");
+  EXPECT_EQ(DefaultInstallPath("", "mogura"), "c:\\mogura\\");
+}
+
+TEST(SetupPaths, PreviousInstallationFolderFromTheUninstallCommand) {
+  EXPECT_EQ(PreviousInstallFolder("\"C:\\Program Files\\mogura\\setup.exe\" /r"), "C:\\Program Files\\mogura\\");
+  EXPECT_EQ(PreviousInstallFolder("C:\\mogura\\setup.exe /r"), "C:\\mogura\\");
+  // Unquoted with blanks in the path: the option, not the first blank, ends the program's path.
+  EXPECT_EQ(PreviousInstallFolder("C:\\Program Files\\mogura\\setup.exe /r"), "C:\\Program Files\\mogura\\");
+  EXPECT_EQ(PreviousInstallFolder("C:\\Program Files\\mogura\\setup.exe"), "C:\\Program Files\\mogura\\");
+  EXPECT_EQ(PreviousInstallFolder("\"C:\\mogura\\setup.exe"), "C:\\mogura\\");
+  EXPECT_EQ(PreviousInstallFolder("\"C:\\" + kSo + "\\setup.exe\" /r"), "C:\\" + kSo + "\\");
+  EXPECT_EQ(PreviousInstallFolder("C:\\" + kSo + "\\" + kHyo + ".exe /r"), "C:\\" + kSo + "\\");
+  EXPECT_FALSE(PreviousInstallFolder("setup.exe /r"));
+  EXPECT_FALSE(PreviousInstallFolder(""));
+}
+
+TEST(SetupPaths, OnlyPlainNamesStayInsideTheFolder) {
+  for (const char* inside : {"mogura.exe", "doc\\guide.htm", "a\\b\\c.txt", ".profile", "a..b"}) {
+    EXPECT_TRUE(StaysInsideFolder(inside)) << inside;
+  }
+  for (const char* outside : {"", "..\\x.exe", "a\\..\\..\\x", "\\Windows\\x.exe", "C:\\x.exe", "C:x.exe",
+                              "a\\", "a\\\\b", "../x", "a/../../x", "...\\x", ". .\\x", "file:stream"}) {
+    EXPECT_FALSE(StaysInsideFolder(outside)) << outside;
+  }
+  EXPECT_TRUE(StaysInsideFolder(kSo + "\\" + kHyo));  // trail bytes are no separators
+  EXPECT_TRUE(IsPlainName(kSo));
+  EXPECT_FALSE(IsPlainName(".."));
+  EXPECT_FALSE(IsPlainName("mogura\x83"));  // with a backslash after it, it would read as "moguraソ"
+}
+
+TEST(SetupCommandLine, Modes) {
+  EXPECT_EQ(ParseCommandLine("").mode, SetupMode::Install);
+  EXPECT_EQ(ParseCommandLine("/").mode, SetupMode::Install);
+  EXPECT_EQ(ParseCommandLine("hello").mode, SetupMode::Install);
+  EXPECT_EQ(ParseCommandLine("X C:\\a\\setup.exe").mode, SetupMode::Install);  // only "x"
+  EXPECT_EQ(ParseCommandLine("//r").mode, SetupMode::Install);                 // one slash only
+  for (const char* removal : {"r", "R", "/r", "/R", "remove"}) {
+    EXPECT_EQ(ParseCommandLine(removal).mode, SetupMode::StartRemoval) << removal;
+  }
+  SetupCommand command = ParseCommandLine("x C:\\Program Files\\mogura\\setup.exe");
+  EXPECT_EQ(command.mode, SetupMode::Remove);
+  EXPECT_EQ(command.path, "C:\\Program Files\\mogura\\setup.exe");
+  EXPECT_EQ(ParseCommandLine("/x C:\\m\\setup.exe").path, "C:\\m\\setup.exe");
+  EXPECT_EQ(ParseCommandLine("x \"C:\\m\\setup.exe\"").path, "C:\\m\\setup.exe");
+  EXPECT_EQ(ParseCommandLine("x").path, "");
+}
+
+}  // namespace
+}  // namespace mogura
