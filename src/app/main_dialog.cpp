@@ -84,12 +84,18 @@ void MainDialogPresenter::TakeOver() {
   settings_.pickup.SetSortDir(!newestFirst_);
 }
 
-void MainDialogPresenter::UpdateControls() {
-  TakeOver();
+MakeRequest MainDialogPresenter::CurrentRequest() const {
   MakeRequest request;
   request.drawer = entries_.targetBox;
   request.toDesktop = entries_.outputDesktop != 0;
   request.typedPath = outputText_;
+  request.openBrowser = entries_.execBrowser != 0;
+  return request;
+}
+
+void MainDialogPresenter::UpdateControls() {
+  TakeOver();
+  const MakeRequest request = CurrentRequest();
   const bool drawerChosen = ui().selection(IDC_MAIN_DRAWER) >= 0;
   ui().enable(IDC_MAIN_MAKE, drawerChosen && !OutputPathFor(settings_, request, shell_, files_.separator()).empty());
   ui().enable(IDC_MAIN_OUTPUT, !request.toDesktop);
@@ -154,13 +160,8 @@ void MainDialogPresenter::OnCommand(int control, ControlEvent event) {
 }
 
 void MainDialogPresenter::Make() {
-  TakeOver();
-  MakeRequest request;
-  request.drawer = entries_.targetBox;
-  request.toDesktop = entries_.outputDesktop != 0;
-  request.typedPath = outputText_;
-  request.openBrowser = entries_.execBrowser != 0;
-  RunMakeCommand(settings_, request, ui_, shell_, files_);
+  TakeOver();  // what taking over finds is not checked again: the make command reports its own failures
+  RunMakeCommand(settings_, CurrentRequest(), ui_, shell_, files_);
 }
 
 void MainDialogPresenter::OnCloseRequest() {

@@ -7,6 +7,7 @@
 
 #include "app/exit_query.h"
 #include "app/main_entries.h"
+#include "app/make_command.h"
 #include "platform/dialog_presenter.h"
 #include "platform/files.h"
 #include "platform/shell.h"
@@ -55,6 +56,8 @@ class MainDialogPresenter : public DialogPresenter {
   void TakeOver();
   void UpdateControls();
   MailKind CurrentKind() const { return static_cast<MailKind>(kindIndex_ + 1); }
+  // The make command's request from the dialog's fields.
+  MakeRequest CurrentRequest() const;
   void Make();
 
   AppSettings& settings_;

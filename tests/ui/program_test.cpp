@@ -297,6 +297,22 @@ TEST_F(ProgramTest, FirstRunTakesTheSpeechEditionAndSavesOnlyTheFolderList) {
   EXPECT_EQ(RootContent(), std::vector<std::string>{"[PetFolders]"});
 }
 
+TEST_F(ProgramTest, ACopyUnderAnotherNameKeepsItsOwnSettings) {
+  const fs::path copy = fs::path(kOutputFolder) / L"mogura-other.exe";
+  fs::copy_file(fs::path(program_), copy);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pikomaru\\mogura-other");
+  Program program(L"\"" + copy.wstring() + L"\"");
+  const GuiDriver driver = program.driver();
+  HWND welcome = driver.WaitForWindow(Text(IDS_WELCOME_TITLE));
+  ASSERT_TRUE(welcome);
+  driver.Click(welcome, IDC_WELCOME_CANCEL);
+  ASSERT_TRUE(program.WaitEnd());
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Pikomaru\\mogura-other", 0, KEY_READ, &key), ERROR_SUCCESS);
+  if (key) RegCloseKey(key);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pikomaru\\mogura-other");
+}
+
 TEST_F(ProgramTest, MakeNeedsAPathAndEachKindKeepsItsOwn) {
   StoreKnownUser(Install(1));
   auto program = Start();

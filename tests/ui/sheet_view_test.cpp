@@ -72,6 +72,14 @@ class SheetViewTest : public ::testing::Test {
   AppSettings settings;
 };
 
+// The manifest asks for common controls 6: the library comes from the side-by-side store.
+TEST(CommonControls, VersionSixFromTheManifest) {
+  InitDialogControls();
+  wchar_t path[MAX_PATH] = {};
+  ASSERT_TRUE(GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH));
+  EXPECT_NE(std::wstring(path).find(L"winsxs"), std::wstring::npos) << FromWide(path);
+}
+
 TEST_F(SheetViewTest, OpensOnItsFirstTabWithTheFivePagesInOneRow) {
   EXPECT_FALSE(RunSheet([](GuiDriver& driver, HWND sheet) {
     EXPECT_EQ(driver.CurrentPageIndex(sheet), kHtmlTab);
