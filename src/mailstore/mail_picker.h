@@ -26,7 +26,8 @@ class MailPicker : public DrawerReader {
   bool acceptIndex(MailRecord& record) override;
   // The diary rule, the kind test, then the pet-name test (not for event mail).
   bool accept(MailRecord& record) override;
-  // Applies the header rules to the header lines, then drops them.
+  // Applies the header rules to the header lines, then drops them; false for a mail of
+  // another kind, whose body then need not be split.
   bool handleHeader(std::string_view text, MailRecord& record) override;
   // The list path from the drawer path.
   void makeListPath() override;
