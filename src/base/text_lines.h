@@ -55,9 +55,16 @@ class TextLines {
   const_iterator end() const { return const_iterator(this, size()); }
 
   void push_back(std::string_view line) {
+    if (line.find('\n') != std::string_view::npos) holdsLineFeed_ = true;
+    push_back_without_line_feed(line);
+  }
+  // For a line known to hold no LF, as every line that splitting gives: not looked at again.
+  void push_back_without_line_feed(std::string_view line) {
     bytes_.append(line);
     ends_.push_back(static_cast<std::uint32_t>(bytes_.size()));
   }
+  // False when no line holds an LF byte: writers then need not look for one.
+  bool holdsLineFeed() const { return holdsLineFeed_; }
   void emplace_back(std::string_view line) { push_back(line); }
   void pop_back() {
     ends_.pop_back();
@@ -66,6 +73,7 @@ class TextLines {
   void clear() {
     bytes_.clear();
     ends_.clear();
+    holdsLineFeed_ = false;
   }
   // Room for `lines` lines of `bytes` bytes in all, so that filling allocates once each.
   void reserve(std::size_t lines, std::size_t bytes) {
@@ -89,6 +97,7 @@ class TextLines {
  private:
   std::string bytes_;                // the lines back to back, without line ends
   std::vector<std::uint32_t> ends_;  // where each line ends in bytes_
+  bool holdsLineFeed_ = false;
 };
 
 }  // namespace mogura
