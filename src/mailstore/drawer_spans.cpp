@@ -52,10 +52,14 @@ class SpanReader {
     const auto count = static_cast<std::size_t>(length);
     char* into;
     if (count <= maxBlock_) {
-      if (!block_) block_ = std::make_unique<char[]>(maxBlock_);
+      // Grown to the largest block read so far, never zeroed: only bytes read are looked at.
+      if (count > blockSize_) {
+        blockSize_ = std::min(std::max(count, 2 * blockSize_), maxBlock_);
+        block_.reset(new char[blockSize_]);
+      }
       into = block_.get();
     } else {
-      large_ = std::make_unique<char[]>(count);  // bounded by the file's size, as every span is
+      large_.reset(new char[count]);  // bounded by the file's size, as every span is
       into = large_.get();
     }
     std::size_t got = 0;
@@ -68,6 +72,7 @@ class SpanReader {
   const SpanVisitor& visit_;
   const std::size_t maxBlock_;
   std::unique_ptr<char[]> block_;
+  std::size_t blockSize_ = 0;
   std::unique_ptr<char[]> large_;
 };
 
