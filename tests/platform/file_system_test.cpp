@@ -78,6 +78,31 @@ TEST(FileSystem, ReadsStopAtTheEndOfTheFile) {
   EXPECT_FALSE(HostFileSystem().openRead(temp.path()));  // a folder is no input file
 }
 
+// The host program may replace or delete its files while we hold them open for reading.
+TEST(FileSystem, AFileOpenForReadingCanBeReplacedAndDeleted) {
+  TempFolder temp;
+  FileSystem& fs = HostFileSystem();
+  const std::string path = temp.file("list.krl");
+  WriteBytes(path, "old bytes");
+  WriteBytes(temp.file("new.krl"), "new");
+  auto open = fs.openRead(path);
+  ASSERT_TRUE(open);
+  EXPECT_TRUE(fs.replaceFile(temp.file("new.krl"), path));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(fs, path, 100, &bytes));
+  EXPECT_EQ(bytes, "new");
+  auto second = fs.openRead(path);
+  ASSERT_TRUE(second);
+  EXPECT_TRUE(fs.removeFile(path));
+  // What was opened still reads as it was.
+  char buffer[16];
+  std::size_t got = 0;
+  ASSERT_TRUE(open->readAt(0, buffer, sizeof buffer, &got));
+  EXPECT_EQ(std::string(buffer, got), "old bytes");
+  ASSERT_TRUE(second->readAt(0, buffer, sizeof buffer, &got));
+  EXPECT_EQ(std::string(buffer, got), "new");
+}
+
 TEST(FileSystem, WholeFileReadRefusesFilesOverTheLimit) {
   TempFolder temp;
   WriteBytes(temp.file("f"), std::string(100, 'x'));
