@@ -53,7 +53,7 @@ bool DrawerReader::handleBody(std::string_view text, MailRecord& record) {
 
 void DrawerReader::makeListPath() {}
 void DrawerReader::finish(bool, MailList&) {}
-std::unique_ptr<MailRecord> DrawerReader::createRecord() { return std::make_unique<MailRecord>(); }
+MailHandle DrawerReader::createRecord() { return std::make_shared<MailRecord>(); }
 
 bool DrawerReader::run(MailList& result) {
   makeListPath();
@@ -87,7 +87,7 @@ bool DrawerReader::run(MailList& result) {
 DrawerReader::ListState DrawerReader::readBatch(ListCursor& cursor, std::uint64_t drawerSize, Batch* batch) {
   try {
     while (batch->mails.size() < kBatchMails) {
-      std::unique_ptr<MailRecord> record = createRecord();
+      MailHandle record = createRecord();
       if (!record) return ListState::kFailed;  // a reader that cannot make records cannot read the list
       // A damaged or cut-off record is the end of the list; an error of the list file is not.
       if (!record->read(cursor)) return cursor.failed() ? ListState::kFailed : ListState::kEnded;
@@ -138,7 +138,7 @@ bool DrawerReader::keepBatch(Batch& batch, MailList& result) {
   const std::size_t kept = std::min(batch.failedAt, batch.mails.size());
   try {
     for (std::size_t i = 0; i < kept; ++i) {
-      if (batch.mails[i].record) result.mails.push_back(MailHandle(std::move(batch.mails[i].record)));
+      if (batch.mails[i].record) result.mails.push_back(std::move(batch.mails[i].record));
     }
   } catch (const std::exception&) {
     return false;

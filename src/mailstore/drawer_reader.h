@@ -72,8 +72,9 @@ class DrawerReader {
   // Called once after the last record (not when a file could not be opened).
   // Default: nothing.
   virtual void finish(bool success, MailList& result);
-  // A new, empty record for the next index record. Default: a plain MailRecord.
-  virtual std::unique_ptr<MailRecord> createRecord();
+  // A new, empty record for the next index record; a kept one is shared by the result.
+  // Default: a plain MailRecord.
+  virtual MailHandle createRecord();
 
  protected:
   void setListPath(std::string listPath) { listPath_ = std::move(listPath); }
@@ -82,7 +83,7 @@ class DrawerReader {
  private:
   // A mail whose index record was accepted, until its bytes have been handled.
   struct Pending {
-    std::unique_ptr<MailRecord> record;  // null once skipped
+    MailHandle record;  // null once skipped
     std::uint64_t header = 0, body = 0, bodyEnd = 0;  // its ranges, clamped to the file
     std::uint64_t begin = 0, end = 0;                 // the part of them the run reads
   };

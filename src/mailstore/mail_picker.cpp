@@ -39,7 +39,7 @@ void MailPicker::finish(bool success, MailList& result) {
   if (success) SortMailsByDate(result, pickup_.SortDir());
 }
 
-std::unique_ptr<MailRecord> MailPicker::createRecord() { return std::make_unique<PetMailRecord>(); }
+MailHandle MailPicker::createRecord() { return std::make_shared<PetMailRecord>(); }
 
 void SortMailsByDate(MailList& list, bool oldestFirst) {
   // Sort keys worked out once per mail, not once per comparison. Dates are valid after a

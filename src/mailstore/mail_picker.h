@@ -34,7 +34,7 @@ class MailPicker : public DrawerReader {
   // After a complete read: orders the mails by date as the pickup settings say and marks the
   // list sorted. A failed read leaves the list as it is.
   void finish(bool success, MailList& result) override;
-  std::unique_ptr<MailRecord> createRecord() override;
+  MailHandle createRecord() override;
 
  private:
   const PickupSettings& pickup_;
