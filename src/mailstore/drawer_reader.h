@@ -45,9 +45,10 @@ class DrawerReader {
   // fails otherwise: finish(false, result) is called, and the mails accepted before that one
   // in the list stay in the result.
   //
-  // The list is read first, with acceptIndex for each record in list order; then the drawer
-  // file in file order, whatever the order of the list, with the header, body and accept
-  // hooks of each mail together as its bytes arrive. Each hook sees one mail only.
+  // The list is read in batches of mails: acceptIndex for each record of a batch in list
+  // order, then the batch's texts in file order, whatever the order of the list, with the
+  // header, body and accept hooks of each mail together as its bytes arrive. Each hook sees
+  // one mail only.
   bool run(MailList& result);
 
   const std::string& listPath() const { return listPath_; }
