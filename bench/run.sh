@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark of mogura-cli make against the floor of reading the drawer and writing as many
-# output bytes. Not a test: prints a table.
+# output bytes, for drawers whose texts lie in list order, reversed, shuffled or with gaps.
+# Not a test: prints a table. Needs strace for the bytes read from the drawer.
 #   bench/run.sh [BUILD_DIR] [REPEATS]      default build/native, 3 repeats (best run counts)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,26 +31,41 @@ measure() {
   done
 }
 
-printf '| mails | output | drawer MB | time s | floor s | ratio | mails/s | drawer MB/s | peak RSS MB | kept mails MB |\n'
-printf '|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|\n'
+# Bytes the run reads from the drawer file, counted from its system calls.
+drawer_read_bytes() {
+  strace -y -e trace=pread64,read,preadv,readv -o "$work/strace" "$@" >/dev/null 2>&1
+  awk '/\.krm>/ { n = $NF; if (n ~ /^[0-9]+$/) total += n } END { printf "%.0f\n", total }' "$work/strace"
+}
+
+printf '| mails | layout | output | drawer MB | needed MB | read MB | time s | floor s | ratio | mails/s | peak RSS MB | kept mails MB |\n'
+printf '|---:|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n'
 for count in 1000 10000 100000; do
-  folder=$work/r$count/
-  python3 "$top/tools/make_drawers.py" bench "$folder" "$count"
-  drawer=$(ls "$folder"*.krm)
-  list=$(ls "$folder"*.krl)
-  drawer_bytes=$(stat -c %s "$drawer")
-  kept_bytes=$(python3 "$top/tools/make_drawers.py" kept "$folder" 2)
-  for mode in single month; do
-    rm -rf "$work/out"; mkdir -p "$work/out"
-    measure "$cli" make --settings "$work/$mode.reg" --folder "$folder" --kind pet --out "$work/out/p.htm"
-    out_bytes=$(cat "$work"/out/* | wc -c)
-    t=$best_s; kb=$best_kb
-    # The floor: read the list and the drawer once, write the same number of bytes.
-    measure bash -c "cat '$list' '$drawer' >/dev/null && head -c $out_bytes /dev/zero > '$work/floor.out'"
-    floor=$best_s
-    awk -v c="$count" -v m="$mode" -v db="$drawer_bytes" -v t="$t" -v f="$floor" -v kb="$kb" -v kept="$kept_bytes" 'BEGIN {
-      tt = (t > 0 ? t : 0.005); ff = (f > 0 ? f : 0.005);
-      printf "| %d | %s | %.1f | %.2f | %.2f | %.1f | %.0f | %.1f | %.1f | %.1f |\n",
-        c, m, db / 1e6, t, f, tt / ff, c / tt, db / 1e6 / tt, kb / 1024, kept / 1e6 }'
+  for layout in list reversed shuffled gaps; do
+    folder=$work/r$count-$layout/
+    python3 "$top/tools/make_drawers.py" bench "$folder" "$count" "$layout"
+    drawer=$(ls "$folder"*.krm)
+    list=$(ls "$folder"*.krl)
+    drawer_bytes=$(stat -c %s "$drawer")
+    kept_bytes=$(python3 "$top/tools/make_drawers.py" kept "$folder" 2)
+    needed_bytes=$(python3 "$top/tools/make_drawers.py" ranges "$folder")
+    modes="single month"
+    [ "$layout" = list ] || modes=single  # the layouts change only the reading
+    for mode in $modes; do
+      rm -rf "$work/out"; mkdir -p "$work/out"
+      run=("$cli" make --settings "$work/$mode.reg" --folder "$folder" --kind pet --out "$work/out/p.htm")
+      measure "${run[@]}"
+      out_bytes=$(cat "$work"/out/* | wc -c)
+      t=$best_s; kb=$best_kb
+      read_bytes=$(drawer_read_bytes "${run[@]}")
+      # The floor: read the list and the drawer once, write the same number of bytes.
+      measure bash -c "cat '$list' '$drawer' >/dev/null && head -c $out_bytes /dev/zero > '$work/floor.out'"
+      floor=$best_s
+      awk -v c="$count" -v l="$layout" -v m="$mode" -v db="$drawer_bytes" -v nb="$needed_bytes" -v rb="$read_bytes" \
+          -v t="$t" -v f="$floor" -v kb="$kb" -v kept="$kept_bytes" 'BEGIN {
+        tt = (t > 0 ? t : 0.005); ff = (f > 0 ? f : 0.005);
+        printf "| %d | %s | %s | %.1f | %.1f | %.1f | %.2f | %.2f | %.1f | %.0f | %.1f | %.1f |\n",
+          c, l, m, db / 1e6, nb / 1e6, rb / 1e6, t, f, tt / ff, c / tt, kb / 1024, kept / 1e6 }'
+    done
+    rm -rf "$folder"
   done
 done

@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev googletest
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth fonts-ipafont-gothic locales
+  clang libclang-rt-14-dev strace
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the native, Windows and sanitizer configurations and runs every test.
-#   scripts/test.sh            everything
-#   scripts/test.sh --quick    native tests only (no Wine, no sanitizers)
+#   scripts/test.sh            everything, and a short run of each fuzz target
+#   scripts/test.sh --quick    native tests only (no Wine, no sanitizers, no fuzzing)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -33,6 +33,9 @@ if [ $quick -eq 0 ]; then
   configure build/asan -DMOGURA_SANITIZE=ON
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     build_and_test build/asan "native with ASan+UBSan"
+
+  echo "== fuzz targets (clang, ASan+UBSan): a short run of each"
+  "$top/fuzz/run.sh" all 10
 
   configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake"
   # One detached wineserver for the whole run: each Wine process then starts in a fraction of a second.

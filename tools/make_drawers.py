@@ -2,9 +2,14 @@
 """Writes Kurumin receive folders made up by the project itself (no real person's mail).
 
   make_drawers.py sample DIR          a small Japanese demo folder with two drawers
-  make_drawers.py bench DIR COUNT     one drawer 受信メール of COUNT mails (~1 KB bodies, mixed kinds)
+  make_drawers.py bench DIR COUNT [LAYOUT]
+                                      one drawer 受信メール of COUNT mails (~1 KB bodies, mixed kinds);
+                                      LAYOUT is where the texts lie in the drawer file: list (in list
+                                      order, the default), reversed, shuffled, or gaps (list order with
+                                      8 KiB of unused bytes after every 4th mail)
   make_drawers.py kept DIR KIND       bytes (header and body) of the mails of kind KIND (2: pet mail)
                                       in DIR's inbox
+  make_drawers.py ranges DIR          bytes of the header and body ranges of all mails in DIR's inbox
 
 The list and drawer layouts are described in docs/drawer-format.md.
 """
@@ -34,23 +39,45 @@ class Drawer:
     """Collects mails and writes the drawer file and its list file."""
 
     def __init__(self):
-        self.data = bytearray()
-        self.index = bytearray()
+        self.mails = []  # (header bytes, body bytes, index texts) in list order
 
     def add(self, sender, subject, moment, headers, body):
         header = "".join("%s: %s\r\n" % kv for kv in headers) + "\r\n"
-        header_bytes, body_bytes = sjis(header), sjis(body)
-        header_offset = len(self.data)
-        self.data += header_bytes
-        body_offset = len(self.data)
-        self.data += body_bytes
-        payload = struct.pack("<IIII", header_offset, body_offset, len(body_bytes), 0)
-        for text in (sender, "", "", subject, date_text(moment)):
-            payload += sjis(text) + b"\0"
-        payload += b"\0\0" + b"\0"  # two flag bytes and an empty extra text (version 1)
-        self.index += b"SsS1" + struct.pack("<I", len(payload)) + payload + b"EeE1"
+        self.mails.append((sjis(header), sjis(body), (sender, "", "", subject, date_text(moment))))
 
-    def write(self, folder, title):
+    def layout(self, order, gap_every=0, gap=b""):
+        """Lays the texts out in the drawer file in `order` (list positions); returns the drawer
+        bytes and the list bytes (always in list order)."""
+        data = bytearray()
+        where = [None] * len(self.mails)
+        for n, i in enumerate(order):
+            header, body, _ = self.mails[i]
+            where[i] = (len(data), len(data) + len(header), len(body))
+            data += header + body
+            if gap_every and n % gap_every == gap_every - 1:
+                data += gap
+        index = bytearray()
+        for (header_offset, body_offset, body_length), (_, _, texts) in zip(where, self.mails):
+            payload = struct.pack("<IIII", header_offset, body_offset, body_length, 0)
+            for text in texts:
+                payload += sjis(text) + b"\0"
+            payload += b"\0\0" + b"\0"  # two flag bytes and an empty extra text (version 1)
+            index += b"SsS1" + struct.pack("<I", len(payload)) + payload + b"EeE1"
+        return data, index
+
+    def write(self, folder, title, layout="list"):
+        count = len(self.mails)
+        order = list(range(count))
+        gap_every, gap = 0, b""
+        if layout == "reversed":
+            order.reverse()
+        elif layout == "shuffled":
+            random.Random(count).shuffle(order)
+        elif layout == "gaps":
+            gap_every, gap = 4, b"\xff" * 8192  # space of mails the host program deleted
+        elif layout != "list":
+            sys.exit("unknown layout " + layout)
+        self.data, self.index = self.layout(order, gap_every, gap)
         os.makedirs(folder, exist_ok=True)
         list_title = title[:-3] if title.endswith("受信メール") else title
         with open(os.path.join(folder, title + ".krm"), "wb") as f:
@@ -112,7 +139,7 @@ def make_sample(folder):
     trip.write(folder, "旅行")
 
 
-def make_bench(folder, count):
+def make_bench(folder, count, layout="list"):
     rng = random.Random(count)
     drawer = Drawer()
     paragraph = "きょうも、いちにちたのしかったでちゅ。ごしゅじんさまと、あそんだでちゅ。"  # 35 characters
@@ -128,20 +155,21 @@ def make_bench(folder, count):
         else:
             event(drawer, moment, "パークのおしらせ", lines)
         moment += step
-    drawer.write(folder, "受信メール")
+    drawer.write(folder, "受信メール", layout)
 
 
 def kept_bytes(folder, kind):
-    """Bytes of the inbox's mails (header and body) whose header names `kind`."""
+    """Bytes of the inbox's mails (header and body) whose header names `kind`; all mails'
+    when `kind` is None."""
     with open(os.path.join(folder, "受信リスト.krl"), "rb") as f:
         index = f.read()
     with open(os.path.join(folder, "受信メール.krm"), "rb") as f:
         data = f.read()
-    total, pos, marker = 0, 0, ("X-Kurumin-Message: %d\r\n" % kind).encode()
+    total, pos, marker = 0, 0, ("X-Kurumin-Message: %s\r\n" % kind).encode()
     while pos + 8 <= len(index):
         (length,) = struct.unpack_from("<I", index, pos + 4)
         header_offset, body_offset, body_length = struct.unpack_from("<III", index, pos + 8)
-        if marker in data[header_offset:body_offset]:
+        if kind is None or marker in data[header_offset:body_offset]:
             total += body_offset - header_offset + body_length
         pos += 12 + length
     return total
@@ -150,10 +178,12 @@ def kept_bytes(folder, kind):
 def main():
     if len(sys.argv) == 3 and sys.argv[1] == "sample":
         make_sample(sys.argv[2])
-    elif len(sys.argv) == 4 and sys.argv[1] == "bench":
-        make_bench(sys.argv[2], int(sys.argv[3]))
+    elif len(sys.argv) in (4, 5) and sys.argv[1] == "bench":
+        make_bench(sys.argv[2], int(sys.argv[3]), *sys.argv[4:])
     elif len(sys.argv) == 4 and sys.argv[1] == "kept":
         print(kept_bytes(sys.argv[2], int(sys.argv[3])))
+    elif len(sys.argv) == 3 and sys.argv[1] == "ranges":
+        print(kept_bytes(sys.argv[2], None))
     else:
         sys.exit(__doc__)
 

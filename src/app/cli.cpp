@@ -192,11 +192,12 @@ class Cli {
     settings.Load(root);
     MainEntries entries;
     entries.Load(root);
-    entries.RemoveObsolete(root);
-    // ... then as at the end of a run: the main window's entries, then everything else.
-    entries.Save(root);
-    settings.Save(root);
-    if (!WriteFileAtomically(platform_.files, *out, FormatRegedit4(*tree, SettingsRootPath("mogura")))) {
+    // ... then saved as at the end of a run (the main window's entries, then everything else),
+    // into an empty store: values the program does not read are left behind.
+    auto saved = std::make_shared<MemoryTree>();
+    const SettingsKey savedRoot = MemoryRootKey(saved);
+    const bool ok = entries.Save(savedRoot) && settings.Save(savedRoot);
+    if (!ok || !WriteFileAtomically(platform_.files, *out, FormatRegedit4(*saved, SettingsRootPath("mogura")))) {
       platform_.write(ConsoleStream::Error, "mogura-cli: cannot write " + *out + "\n");
       return kCliJobFailed;
     }

@@ -54,9 +54,12 @@ void MailPageWriter::writeItemBody() {
     putLine(FormatText(FormatText(LoadText(IDS_MAIL_DATE_LINE), month), day));
     putLine("<br><br>");
   }
+  // Body lines from a split text hold no line feed: their bytes are copied, not searched.
+  const bool search = mail.bodyLines.holdsLineFeed();
   for (std::string_view line : mail.bodyLines) {
     put(beforeLine_);
-    put(line);
+    if (search) put(line);
+    else putWithoutLineFeed(line);
     put(endLine_);
     endLine();
   }

@@ -83,6 +83,10 @@ void PageWriter::put(std::string_view text) {
   if (!text.empty()) stream_->write(text);
 }
 
+void PageWriter::putWithoutLineFeed(std::string_view text) {
+  if (!text.empty()) stream_->writeWithoutLineFeed(text);
+}
+
 void PageWriter::putLine(std::string_view text) {
   if (text.empty()) return;
   stream_->write(text);

@@ -55,6 +55,8 @@ class PageWriter {
   // end; endLine writes a line end. put and putLine write nothing at all for an empty text.
   // Every line feed reaches the file as CR LF.
   void put(std::string_view text);
+  // put for a text known to hold no line feed (a line of a split body).
+  void putWithoutLineFeed(std::string_view text);
   void putLine(std::string_view text);
   void endLine();
   // False once a write to the stream has failed; later writes then do nothing.

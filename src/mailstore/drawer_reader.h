@@ -6,23 +6,26 @@
 // them. A reader is made for one run: construct, setSource, run, destroy.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "mailstore/drawer_spans.h"
 #include "mailstore/mail_list.h"
 #include "mailstore/mail_record.h"
 #include "platform/files.h"
 
 namespace mogura {
 
-class DrawerWindow;
-
 // The list file path of a drawer path: the last ".krm" and everything after it removed; then,
 // when the last 10 bytes are the inbox name "受信メール", its last 6 bytes ("メール") removed;
 // then "リスト.krl" appended (受信メール.krm -> 受信リスト.krl, 旅行.krm -> 旅行リスト.krl).
 // Empty when the path holds no ".krm".
 std::string ListPathForDrawer(std::string_view drawerPath);
+
+class ListCursor;
 
 class DrawerReader {
  public:
@@ -35,12 +38,17 @@ class DrawerReader {
 
   void setSource(std::string drawerPath, bool wantHeader, bool wantBody);
 
-  // Reads the whole list, appending the accepted mails to `result.mails`. True when the list
-  // was read to its end (a damaged record counts as the end). False when the list or drawer
-  // file cannot be opened (no hook after makeListPath is called then), or when a header or
-  // body cannot be read, the list file reports an error, or handling one mail fails
-  // otherwise: reading stops there, finish(false, result) is called, and the mails accepted
-  // before stay in the result.
+  // Reads the whole list, appending the accepted mails to `result.mails` in list order. True
+  // when the list was read to its end (a damaged record counts as the end). False when the
+  // list or drawer file cannot be opened (no hook after makeListPath is called then), or when
+  // a header or body cannot be read, the list file reports an error, or handling one mail
+  // fails otherwise: finish(false, result) is called, and the mails accepted before that one
+  // in the list stay in the result.
+  //
+  // The list is read in batches of mails: acceptIndex for each record of a batch in list
+  // order, then the batch's texts in file order, whatever the order of the list, with the
+  // header, body and accept hooks of each mail together as its bytes arrive. Each hook sees
+  // one mail only.
   bool run(MailList& result);
 
   const std::string& listPath() const { return listPath_; }
@@ -65,16 +73,41 @@ class DrawerReader {
   // Called once after the last record (not when a file could not be opened).
   // Default: nothing.
   virtual void finish(bool success, MailList& result);
-  // A new, empty record for the next index record. Default: a plain MailRecord.
-  virtual std::unique_ptr<MailRecord> createRecord();
+  // A new, empty record for the next index record; a kept one is shared by the result.
+  // Default: a plain MailRecord.
+  virtual MailHandle createRecord();
 
  protected:
   void setListPath(std::string listPath) { listPath_ = std::move(listPath); }
   FileSystem& files() { return files_; }
 
  private:
-  enum class MailOutcome { kKept, kSkipped, kFailed };
-  MailOutcome handleMail(DrawerWindow& drawer, const MailHandle& record, MailList& result);
+  // A mail whose index record was accepted, until its bytes have been handled.
+  struct Pending {
+    MailHandle record;  // null once skipped
+    std::uint64_t header = 0, body = 0, bodyEnd = 0;  // its ranges, clamped to the file
+    std::uint64_t begin = 0, end = 0;                 // the part of them the run reads
+  };
+  struct Batch {
+    std::vector<Pending> mails;  // in list order
+    std::vector<DrawerSpan> spans;
+    std::size_t failedAt = SIZE_MAX;  // the first mail that failed
+  };
+  enum class ListState { kMore, kEnded, kFailed };
+  // The list is taken this many accepted mails at a time: the texts of a batch are read in file
+  // order, and only one batch of mails waits for its texts.
+  static constexpr std::size_t kBatchMails = 8192;
+
+  // Reads index records into `batch` until it is full or the list ends or fails.
+  ListState readBatch(ListCursor& cursor, std::uint64_t drawerSize, Batch* batch);
+  // Reads the batch's texts in file order and runs the mail hooks on each.
+  void fetchBatch(InputFile* drawer, Batch& batch);
+  // Appends the kept mails of the batch to `result`; false when a mail of it failed.
+  bool keepBatch(Batch& batch, MailList& result);
+  // Works out the ranges of `record`; false when they name no range (a failed mail).
+  bool planMail(const MailRecord& record, std::uint64_t drawerSize, Pending* mail) const;
+  // The header, body and accept hooks with the mail's bytes; false when a hook skipped it.
+  bool handleMail(Pending& mail, std::string_view bytes);
 
   FileSystem& files_;
   std::string listPath_;

@@ -20,7 +20,9 @@ bool MailPicker::handleHeader(std::string_view text, MailRecord& record) {
   // kind fields they set (an empty line, kept or not, matches no rule).
   forEachLine(text, [&mail](std::string_view line) { mail.applyHeaderLine(line); });
   mail.headerLines.clear();
-  return true;
+  // The kind is known now: a mail of another kind is skipped before its body is split.
+  mail.applyDiaryRule(LoadText(IDS_DIARY_SUBJECT));
+  return mail.matchesKind(wanted_);
 }
 
 bool MailPicker::accept(MailRecord& record) {
@@ -37,7 +39,7 @@ void MailPicker::finish(bool success, MailList& result) {
   if (success) SortMailsByDate(result, pickup_.SortDir());
 }
 
-std::unique_ptr<MailRecord> MailPicker::createRecord() { return std::make_unique<PetMailRecord>(); }
+MailHandle MailPicker::createRecord() { return std::make_shared<PetMailRecord>(); }
 
 void SortMailsByDate(MailList& list, bool oldestFirst) {
   // Sort keys worked out once per mail, not once per comparison. Dates are valid after a

@@ -26,14 +26,15 @@ class MailPicker : public DrawerReader {
   bool acceptIndex(MailRecord& record) override;
   // The diary rule, the kind test, then the pet-name test (not for event mail).
   bool accept(MailRecord& record) override;
-  // Applies the header rules to the header lines, then drops them.
+  // Applies the header rules to the header lines, then drops them; false for a mail of
+  // another kind, whose body then need not be split.
   bool handleHeader(std::string_view text, MailRecord& record) override;
   // The list path from the drawer path.
   void makeListPath() override;
   // After a complete read: orders the mails by date as the pickup settings say and marks the
   // list sorted. A failed read leaves the list as it is.
   void finish(bool success, MailList& result) override;
-  std::unique_ptr<MailRecord> createRecord() override;
+  MailHandle createRecord() override;
 
  private:
   const PickupSettings& pickup_;

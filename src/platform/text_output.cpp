@@ -26,6 +26,12 @@ bool TextOutput::write(std::string_view text) {
   return good_;
 }
 
+bool TextOutput::writeWithoutLineFeed(std::string_view text) {
+  if (!good_ || closed_) return good_ = false;
+  append(text.data(), text.size());
+  return good_;
+}
+
 void TextOutput::append(const char* data, std::size_t count) {
   while (count > 0 && good_) {
     if (used_ == kBufferSize && !flush()) return;

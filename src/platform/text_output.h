@@ -20,6 +20,8 @@ class TextOutput {
   // Appends `text`, each LF as CR LF. Once a write has failed the stream stays failed and
   // every later write does nothing; returns the stream's state.
   bool write(std::string_view text);
+  // Appends `text`, which holds no LF, as it is: its bytes are not searched.
+  bool writeWithoutLineFeed(std::string_view text);
   bool good() const { return good_; }
   // Hands the buffered bytes to the file.
   bool flush();

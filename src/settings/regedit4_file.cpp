@@ -9,6 +9,10 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 511;
 constexpr std::size_t kMaxKeyDepth = 512;
+// Key paths are bounded as a whole too (room for the root and two names of the registry's
+// longest): each key line written repeats the whole path, so a short file of one deep key
+// would otherwise be written with the square of its depth.
+constexpr std::size_t kMaxKeyPath = 1024;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -124,6 +128,8 @@ class Parser {
     std::string_view path = line.substr(1, line.size() - 2);
     const bool remove = !path.empty() && path.front() == '-';
     if (remove) path.remove_prefix(1);
+    if (path.size() > kMaxKeyPath) return fail("a key path longer than 1024 bytes");
+    if (remove) chain_.clear();  // the keys it names may be gone
     const auto parts = SplitKeyPath(path);
     if (parts.size() > kMaxKeyDepth) return fail("the key path is too deep");
     for (auto part : parts) {
@@ -156,10 +162,25 @@ class Parser {
       if (node) node->subKeys.erase(parts.back());
       return true;
     }
-    for (std::size_t i = root_.size(); i < parts.size(); ++i) {
+    // A key line below the one before it (as written: each key after its parent) starts
+    // where that one ended, so that reading stays linear however deep the keys go.
+    std::size_t reuse = 0;
+    while (reuse < chain_.size() && root_.size() + reuse < parts.size() &&
+           chain_[reuse].first == parts[root_.size() + reuse])
+      ++reuse;
+    chain_.resize(reuse);
+    if (reuse > 0) node = chain_.back().second;
+    for (std::size_t i = root_.size() + reuse; i < parts.size(); ++i) {
       auto& sub = node->subKeys.findOrAppend(parts[i]);
-      if (!sub) sub = std::make_shared<MemoryKeyNode>();
+      if (!sub) {
+        // Each new key is written back as a line of its whole path: the file written must
+        // stay one that can be read.
+        keyLineBytes_ += static_cast<std::size_t>(parts[i].data() + parts[i].size() - path.data()) + 6;
+        if (keyLineBytes_ > kMaxRegedit4FileSize) return fail("too many keys with long paths for a settings file");
+        sub = std::make_shared<MemoryKeyNode>();
+      }
       node = sub;
+      chain_.emplace_back(std::string(parts[i]), node);
     }
     current_ = node;
     return true;
@@ -295,6 +316,9 @@ class Parser {
   MemoryTree* tree_;
   std::shared_ptr<MemoryKeyNode> current_;  // null outside the settings root
   bool seenKey_ = false;
+  std::size_t keyLineBytes_ = 0;  // of the key lines that writing the keys made so far gives
+  // The keys below the root named by the last key line, with their nodes.
+  std::vector<std::pair<std::string, std::shared_ptr<MemoryKeyNode>>> chain_;
   std::string error_;
 };
 

@@ -5,7 +5,9 @@
 // Format, as read:
 //   file    := "REGEDIT4" EOL { line EOL }         EOL is CR LF or LF
 //   line    := blank | ";" comment | "[" ["-"] path "]" | name "=" data
-//   path    := key { "\" key }                      at most 512 keys of 1..511 bytes each
+//   path    := key { "\" key }                      at most 512 keys of 1..511 bytes each,
+//                                                   1024 bytes in all; the key lines written
+//                                                   for all keys must fit a settings file
 //   name    := "@" | quoted                         (a value line needs a key line before it)
 //   quoted  := '"' { byte | "\\" | "\"" } '"'       double-byte characters taken whole
 //   data    := quoted                               a text

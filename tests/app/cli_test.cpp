@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/string_table.h"
+#include "app/main_entries.h"
 #include "settings/app_settings.h"
 #include "settings/regedit4_file.h"
 #include "support/drawer_writer.h"
@@ -194,6 +195,48 @@ TEST_F(CliTest, SettingsFilesAreReadButNeverWrittenByMake) {
   EXPECT_TRUE(root.openSubKey("HTML").valid());
   ASSERT_TRUE(ReadWholeFile(HostFileSystem(), reg, 1 << 20, &after));
   EXPECT_EQ(after, file);
+}
+
+// The export holds what a save into an empty store writes: values of older releases left
+// beside their sections, and the text of a disabled date bound, stay behind.
+TEST_F(CliTest, SettingsExportHoldsTheSettingsAndNothingElse) {
+  const std::string root = SettingsRootPath("mogura");
+  const std::string source = temp.file("old.reg");
+  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), source,
+                               "REGEDIT4\r\n\r\n[" + root + "]\r\n"
+                               "\"KuruminDir\"=\"C:\\\\Old\\\\\"\r\n\"SortTimeNew\"=dword:00000001\r\n"
+                               "\"TargetBox\"=\"" + kInbox + "\"\r\n\"OutputFile\"=\"x.htm\"\r\n\r\n"
+                               "[" + root + "\\PetFolders]\r\n\"ActiveIndex\"=dword:00000000\r\n"
+                               "\"Folder1\"=\"C:\\\\Kurumin\\\\\"\r\n\r\n"
+                               "[" + root + "\\Pickup]\r\n\"EnableBeginDate\"=dword:00000000\r\n"
+                               "\"BeginDate\"=\"2001/02/03 00:00:00\"\r\n\"EnableEndDate\"=dword:00000001\r\n"
+                               "\"EndDate\"=\"2009/12/31 23:59:59\"\r\n\"SortDir\"=dword:00000001\r\n\r\n"));
+  const std::string first = temp.file("first.reg"), second = temp.file("second.reg");
+  ASSERT_EQ(Run({"settings", "export", first, "--settings", source}), kCliSuccess) << err;
+  std::string exported;
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), first, 1 << 20, &exported));
+  for (const char* gone : {"KuruminDir", "SortTimeNew", "\"BeginDate\"", "2001/02/03", "OutputFile", "C:\\\\Old"})
+    EXPECT_EQ(exported.find(gone), std::string::npos) << gone;
+  EXPECT_NE(exported.find("\"EndDate\"=\"2009/12/31 23:59:59\""), std::string::npos);
+  EXPECT_NE(exported.find("\"Folder1\"=\"C:\\\\Kurumin\\\\\""), std::string::npos);
+
+  // Exactly the bytes of loading the source and saving into an empty store.
+  Regedit4FileStore store;
+  std::string error;
+  ASSERT_TRUE(store.load(source, &error)) << error;
+  AppSettings settings;
+  settings.Load(store.root());
+  MainEntries entries;
+  entries.Load(store.root());
+  auto empty = std::make_shared<MemoryTree>();
+  ASSERT_TRUE(entries.Save(MemoryRootKey(empty)) && settings.Save(MemoryRootKey(empty)));
+  EXPECT_EQ(exported, FormatRegedit4(*empty, root));
+
+  // Importing the export and exporting again gives the same bytes.
+  ASSERT_EQ(Run({"settings", "export", second, "--settings", first}), kCliSuccess) << err;
+  std::string again;
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), second, 1 << 20, &again));
+  EXPECT_EQ(again, exported);
 }
 
 TEST_F(CliTest, UnreadableSettingsExitWithTwo) {

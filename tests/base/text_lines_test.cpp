@@ -33,5 +33,39 @@ TEST(TextLines, PopBackDropsTheLastLineAndItsBytes) {
   EXPECT_EQ(lines.toVector(), std::vector<std::string>{"x"});
 }
 
+// Lines pushed past what was reserved, copied, moved and cut back keep their bytes.
+TEST(TextLines, GrowsPastItsRoomAndCopiesAndMovesWhole) {
+  TextLines lines;
+  lines.reserve(1, 4);
+  std::vector<std::string> expected;
+  for (int i = 0; i < 300; ++i) {
+    expected.push_back(std::string(static_cast<std::size_t>(i % 13), static_cast<char>('a' + i % 26)));
+    lines.push_back(expected.back());
+  }
+  EXPECT_EQ(lines.toVector(), expected);
+  EXPECT_FALSE(lines.holdsLineFeed());
+
+  TextLines copy = lines;
+  EXPECT_TRUE(copy == lines);
+  TextLines moved = std::move(copy);
+  EXPECT_TRUE(moved == lines);
+  EXPECT_TRUE(copy.empty());
+
+  moved.pop_back();
+  moved.pop_back();
+  expected.resize(298);
+  moved.shrink_to_fit();
+  EXPECT_EQ(moved.toVector(), expected);
+  EXPECT_FALSE(moved == lines);
+  moved.push_back("x\ny");
+  EXPECT_TRUE(moved.holdsLineFeed());
+  EXPECT_EQ(moved.back(), "x\ny");
+  moved.clear();
+  EXPECT_TRUE(moved.empty());
+  EXPECT_FALSE(moved.holdsLineFeed());
+  moved.push_back("");
+  EXPECT_EQ(moved.toVector(), std::vector<std::string>{""});
+}
+
 }  // namespace
 }  // namespace mogura

@@ -9,6 +9,7 @@
 
 #include "html/index_page_writer.h"
 #include "html/page_kind.h"
+#include "mailstore/split_lines.h"
 #include "support/string_output_file.h"
 
 namespace mogura {
@@ -92,6 +93,20 @@ TEST(MailPageWriter, BuiltInPageForAPetMail) {
   const MailList mails = List({Mail("S", {"L1", "L2"})});
   EXPECT_EQ(RenderMail(mails, MailPage(), 2),
             MailHeader(kPetTitle) + SubjectLine("S") + "L1<br>\r\nL2<br>\r\n<br><br>\r\n" + kFooter);
+}
+
+// Split bodies are copied without a search for line feeds; a line that holds one anyway (made
+// by hand, not by splitting) still gets its CR LF.
+TEST(MailPageWriter, BodyLinesAreWrittenTheSameWhetherSplitOrMadeByHand) {
+  MailHandle split = Mail("S", {});
+  splitLines("L1\r\nL2\r\n", split->bodyLines);
+  EXPECT_FALSE(split->bodyLines.holdsLineFeed());
+  MailHandle made = Mail("S", {"L1", "L2"});
+  MailHandle feed = Mail("S", {"A\nB"});
+  EXPECT_TRUE(feed->bodyLines.holdsLineFeed());
+  EXPECT_EQ(RenderMail(List({split}), MailPage(), 2), RenderMail(List({made}), MailPage(), 2));
+  EXPECT_EQ(RenderMail(List({feed}), MailPage(), 2),
+            MailHeader(kPetTitle) + SubjectLine("S") + "A\r\nB<br>\r\n<br><br>\r\n" + kFooter);
 }
 
 TEST(MailPageWriter, TableWithThreeColumnsAndFiveMails) {

@@ -78,6 +78,33 @@ TEST(FileSystem, ReadsStopAtTheEndOfTheFile) {
   EXPECT_FALSE(HostFileSystem().openRead(temp.path()));  // a folder is no input file
 }
 
+// The host program may rename, replace or delete its files while we hold them open for reading.
+TEST(FileSystem, AFileOpenForReadingCanBeRenamedReplacedAndDeleted) {
+  TempFolder temp;
+  FileSystem& fs = HostFileSystem();
+  const std::string path = temp.file("list.krl");
+  WriteBytes(path, "old bytes");
+  auto open = fs.openRead(path);
+  ASSERT_TRUE(open);
+  // Replaced the way a program that keeps a backup does it: the old file moved aside first.
+  EXPECT_TRUE(fs.replaceFile(path, temp.file("list.bak")));
+  WriteBytes(path, "new");
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(fs, path, 100, &bytes));
+  EXPECT_EQ(bytes, "new");
+  auto second = fs.openRead(path);
+  ASSERT_TRUE(second);
+  EXPECT_TRUE(fs.removeFile(path));
+  EXPECT_TRUE(fs.removeFile(temp.file("list.bak")));
+  // What was opened still reads as it was.
+  char buffer[16];
+  std::size_t got = 0;
+  ASSERT_TRUE(open->readAt(0, buffer, sizeof buffer, &got));
+  EXPECT_EQ(std::string(buffer, got), "old bytes");
+  ASSERT_TRUE(second->readAt(0, buffer, sizeof buffer, &got));
+  EXPECT_EQ(std::string(buffer, got), "new");
+}
+
 TEST(FileSystem, WholeFileReadRefusesFilesOverTheLimit) {
   TempFolder temp;
   WriteBytes(temp.file("f"), std::string(100, 'x'));

@@ -139,6 +139,47 @@ TEST(Regedit4Read, KeyPathsDeeperThanTheRegistryAllowsAreRefused) {
   EXPECT_EQ(0u, error.rfind("line 2: ", 0)) << error;
 }
 
+// Found by fuzzing: a file of one deep key line wrote each level's whole path again, so 8 KB
+// read became 800 KB written (a settings file of 300 KB would have written 67 MB, more than
+// a settings file may hold). Paths longer than 1024 bytes are refused, and so are files
+// whose keys would still be written larger than a settings file may be.
+TEST(Regedit4Read, DeepKeyPathsThatWouldWriteASquareOfTheirLengthAreRefused) {
+  auto tree = std::make_shared<MemoryTree>();
+  std::string error;
+  std::string path = kRoot;
+  while (path.size() + 2 <= 1024) path += "\\k";
+  ASSERT_TRUE(Parse("REGEDIT4\n[" + path + "]\n", tree, &error)) << error;
+  const std::string written = FormatRegedit4(*tree, kRoot);
+  EXPECT_LT(written.size(), 400u * 1024u);
+  auto again = std::make_shared<MemoryTree>();
+  EXPECT_TRUE(Parse(written, again, &error)) << error;
+  EXPECT_FALSE(Parse("REGEDIT4\n[" + path + "\\k]\n", tree, &error));
+  EXPECT_EQ(error, "line 2: a key path longer than 1024 bytes");
+
+  // 40 such keys in a 40 KB file would be written as more than 8 MiB.
+  std::string file = "REGEDIT4\n";
+  const std::string deep = path.substr(kRoot.size(), 1000 - kRoot.size());
+  for (int i = 0; i < 40; ++i) file += "[" + kRoot + "\\" + std::to_string(i) + deep + "]\n";
+  ASSERT_LT(file.size(), 48u * 1024u);
+  EXPECT_FALSE(Parse(file, tree, &error));
+  EXPECT_NE(error.find("too many keys with long paths"), std::string::npos) << error;
+  EXPECT_EQ(written, FormatRegedit4(*tree, kRoot));  // the refused file changed nothing
+}
+
+// Reading resumes below the last key line; a deletion in between must not leave it pointing
+// at keys that are gone.
+TEST(Regedit4Read, KeysAfterADeletionLandInTheTree) {
+  auto tree = std::make_shared<MemoryTree>();
+  std::string error;
+  ASSERT_TRUE(Parse("REGEDIT4\n[" + kRoot + "\\A\\B]\n[-" + kRoot + "\\A]\n[" + kRoot + "\\A\\B\\C]\n\"V\"=dword:1\n"
+                    "[-HKEY_CURRENT_USER\\Software]\n[" + kRoot + "\\A\\B\\C\\D]\n\"W\"=dword:2\n",
+                    tree, &error))
+      << error;
+  const SettingsKey root = MemoryRootKey(tree);
+  EXPECT_EQ(Int(root.openSubKey("A").openSubKey("B").openSubKey("C"), "V"), -12345);  // taken with the root
+  EXPECT_EQ(Int(root.openSubKey("A").openSubKey("B").openSubKey("C").openSubKey("D"), "W"), 2);
+}
+
 TEST(Regedit4Read, ManySiblingKeysParseInLinearTime) {
   std::string file = "REGEDIT4\r\n";
   for (int i = 0; i < 50000; ++i) {

@@ -48,8 +48,12 @@ class FakeShell : public Shell {
   std::vector<std::string> opened;
 };
 
-// The host file system, except that files named in `failingWrites` accept no byte and files
-// named in `unopenable` cannot be created.
+// The file operations that FaultyFileSystem counts and can make fail.
+enum class FileOp { kOpen, kWrite, kClose, kRename };
+
+// The host file system, except that files named in `failingWrites` accept no byte, files
+// named in `unopenable` cannot be created, and the Nth open (createFile), write, close or
+// rename (replaceFile) can be made to fail. Every such operation is logged.
 class FaultyFileSystem : public FileSystem {
  public:
   char separator() const override { return host_.separator(); }
@@ -64,16 +68,36 @@ class FaultyFileSystem : public FileSystem {
   bool removeFolder(const std::string& path) override { return host_.removeFolder(path); }
   bool removeFile(const std::string& path) override { return host_.removeFile(path); }
   bool copyFile(const std::string& from, const std::string& to) override { return host_.copyFile(from, to); }
-  bool replaceFile(const std::string& from, const std::string& to) override {
-    return host_.replaceFile(from, to);
-  }
+  bool replaceFile(const std::string& from, const std::string& to) override;
 
+  // Makes the `n`th operation of kind `op` fail (counted from 1 from now on; 0: none). A
+  // failed open creates nothing, a failed write writes nothing, a failed close still closes,
+  // a failed rename leaves both files as they were.
+  void failNth(FileOp op, int n) {
+    failOp_ = op;
+    failAt_ = n;
+    ops.clear();
+  }
+  // The operations of kind `op` so far, and the path of each.
+  std::vector<std::string> pathsOf(FileOp op) const;
+
+  struct Logged {
+    FileOp op;
+    std::string path;
+    bool failed;
+  };
+  std::vector<Logged> ops;
   std::set<std::string> failingWrites;
   std::set<std::string> unopenable;
   std::vector<std::string> created;  // every path createFile was asked for, in order
 
+  // Logs the operation; true when it is the one to fail.
+  bool fails(FileOp op, const std::string& path);
+
  private:
   FileSystem& host_ = HostFileSystem();
+  FileOp failOp_ = FileOp::kOpen;
+  int failAt_ = 0;
 };
 
 }  // namespace mogura::test

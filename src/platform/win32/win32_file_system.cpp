@@ -115,8 +115,11 @@ class Win32FileSystem : public FileSystem {
   char separator() const override { return '\\'; }
 
   std::unique_ptr<InputFile> openRead(const std::string& path) override {
-    HANDLE h = CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The host program keeps working while we read: it may write, rename, delete or replace
+    // the file meanwhile.
+    HANDLE h = CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(h, &size) || size.QuadPart < 0) {

@@ -1,0 +1,240 @@
+// Write faults: the Nth open, write, close or rename fails, for every N of three runs (a single
+// page, divided pages with an index, a settings export). Each gives the job's message for it,
+// the run fails, and the files written before it stay whole.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <thread>
+
+#include "app/cli.h"
+#include "app/generation_job.h"
+#include "base/string_table.h"
+#include "settings/regedit4_file.h"
+#include "support/drawer_writer.h"
+#include "support/fake_platform.h"
+#include "support/temp_folder.h"
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace mogura {
+namespace {
+
+using test::DrawerWriter;
+using test::FakeInteraction;
+using test::FaultyFileSystem;
+using test::FileOp;
+using test::MailSpec;
+using test::TempFolder;
+
+const std::string kInbox(LoadText(IDS_RECEIVED_MAIL));
+constexpr FileOp kPageOps[] = {FileOp::kOpen, FileOp::kWrite, FileOp::kClose};
+
+const char* Name(FileOp op) {
+  switch (op) {
+    case FileOp::kOpen: return "open";
+    case FileOp::kWrite: return "write";
+    case FileOp::kClose: return "close";
+    default: return "rename";
+  }
+}
+
+std::string Read(const std::string& path) {
+  std::string bytes;
+  return ReadWholeFile(HostFileSystem(), path, 1 << 26, &bytes) ? bytes : "<none>";
+}
+
+class WriteFaultTest : public ::testing::Test {
+ protected:
+  WriteFaultTest() {
+    // Three months of pet mail; the single page is large enough for several writes.
+    DrawerWriter writer;
+    for (int i = 0; i < 300; ++i) {
+      writer.add(MailSpec{.subject = "S" + std::to_string(i),
+                          .date = std::to_string(1 + i % 28) + " " + kMonths[i % 3] + " 2000 10:00:00 +0900",
+                          .header = "X-Kurumin-Message: 2\r\n",
+                          .body = std::string(600, 'b') + "\r\n"});
+    }
+    EXPECT_TRUE(writer.write(receive.path(), kInbox));
+    settings.petFolders.AddFolder(receive.path());
+    settings.kind = kPetMailKind;
+    settings.pickup.SetSortDir(true);
+  }
+
+  // Runs the job into a fresh folder; returns the bytes of every file it left there.
+  std::map<std::string, std::string> RunInto(const TempFolder& folder, bool* ok) {
+    ui.messages.clear();
+    GenerationJob job(settings, ui, files);
+    job.setDrawer(kInbox);
+    *ok = job.run(folder.file("pets.htm"));
+    std::vector<std::string> names;
+    EXPECT_TRUE(HostFileSystem().findFiles(folder.path(), "*", &names));
+    std::map<std::string, std::string> written;
+    for (const std::string& name : names) written[folder.file(name)] = Read(folder.file(name));
+    return written;
+  }
+
+  // Walks every open, write and close of the run and checks each fault's outcome.
+  void WalkFaults() {
+    TempFolder cleanFolder;
+    bool ok = false;
+    files.failNth(FileOp::kOpen, 0);
+    const std::map<std::string, std::string> clean = RunInto(cleanFolder, &ok);
+    ASSERT_TRUE(ok);
+    const std::vector<std::string> opened = files.pathsOf(FileOp::kOpen);  // in the order written
+    std::map<FileOp, std::vector<std::string>> pathOf;
+    for (FileOp op : kPageOps) pathOf[op] = files.pathsOf(op);
+    ASSERT_GT(pathOf[FileOp::kWrite].size(), opened.size());  // some page takes several writes
+
+    for (FileOp op : kPageOps) {
+      for (std::size_t n = 1; n <= pathOf[op].size(); ++n) {
+        SCOPED_TRACE(std::string(Name(op)) + " " + std::to_string(n));
+        TempFolder folder;
+        files.failNth(op, static_cast<int>(n));
+        const auto left = RunInto(folder, &ok);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, LoadText(op == FileOp::kOpen ? IDS_OUTPUT_NOT_OPENED : IDS_WRITE_FAILED));
+        // The file of the fault, by its name: the clean run wrote into another folder.
+        const std::string faulty = pathOf[op][n - 1].substr(cleanFolder.path().size());
+        bool after = false;
+        for (const std::string& path : opened) {
+          const std::string name = path.substr(cleanFolder.path().size());
+          const std::string here = folder.file(name);
+          if (name == faulty) {
+            if (op == FileOp::kOpen) {
+              EXPECT_EQ(left.count(here), 0u);
+            }
+            after = op == FileOp::kOpen;  // an unopenable file ends the run at once
+            continue;
+          }
+          if (after) {
+            EXPECT_EQ(left.count(here), 0u) << name << " written after a file that could not be opened";
+          } else {
+            ASSERT_EQ(left.count(here), 1u) << name;
+            EXPECT_TRUE(left.at(here) == clean.at(path)) << name << " is not whole";
+          }
+        }
+      }
+    }
+  }
+
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar"};
+  TempFolder receive;
+  AppSettings settings;
+  FakeInteraction ui;
+  FaultyFileSystem files;
+};
+
+TEST_F(WriteFaultTest, EveryFaultOfASinglePageRun) { WalkFaults(); }
+
+TEST_F(WriteFaultTest, EveryFaultOfADividedRunWithItsIndex) {
+  settings.divide.setValid(true);
+  settings.divide.setType(0);
+  settings.divide.setOutputIndex(true);
+  WalkFaults();
+}
+
+// The settings export writes a temporary file and renames it over the old one.
+class ExportFaultTest : public ::testing::Test {
+ protected:
+  ExportFaultTest()
+      : platform{files, shell, [this](ConsoleStream, std::string_view text) { err += text; },
+                 [](MemoryTree*, std::string*) { return true; }} {}
+
+  int Export(const std::string& out) {
+    err.clear();
+    return RunCli({"settings", "export", out}, platform);
+  }
+
+  TempFolder temp;
+  FaultyFileSystem files;
+  test::FakeShell shell;
+  std::string err;
+  CliPlatform platform;
+};
+
+TEST_F(ExportFaultTest, AFailedExportLeavesTheOldFileWholeOrNoFile) {
+  const std::string out = temp.file("settings.reg");
+  files.failNth(FileOp::kOpen, 0);
+  ASSERT_EQ(Export(out), kCliSuccess) << err;
+  const std::string exported = Read(out);
+  std::map<FileOp, std::size_t> count;
+  for (const auto& logged : files.ops) ++count[logged.op];
+  ASSERT_EQ(count[FileOp::kRename], 1u);
+
+  for (bool oldFile : {true, false}) {
+    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename}) {
+      for (std::size_t n = 1; n <= count[op]; ++n) {
+        SCOPED_TRACE(std::string(oldFile ? "over an old file, " : "no old file, ") + Name(op) + " " +
+                     std::to_string(n));
+        if (oldFile) ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
+        else HostFileSystem().removeFile(out);
+        files.failNth(op, static_cast<int>(n));
+        EXPECT_EQ(Export(out), kCliJobFailed);
+        EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+        EXPECT_EQ(Read(out), oldFile ? "old settings" : "<none>");
+        std::vector<std::string> names;
+        ASSERT_TRUE(HostFileSystem().findFiles(temp.path(), "*", &names));
+        EXPECT_EQ(names.size(), oldFile ? 1u : 0u) << "a temporary file was left";
+      }
+    }
+  }
+  files.failNth(FileOp::kOpen, 0);
+  EXPECT_EQ(Export(out), kCliSuccess);
+  EXPECT_EQ(Read(out), exported);
+}
+
+#ifndef _WIN32
+// A process killed in the middle of an export leaves the old file or the new one, whole.
+TEST_F(ExportFaultTest, AnExportKilledPartWayLeavesTheOldOrTheNewFileWhole) {
+  // Many folders make a file of some hundred kilobytes: its writing takes a while.
+  auto tree = std::make_shared<MemoryTree>();
+  {
+    AppSettings settings;
+    for (int i = 0; i < 8000; ++i) settings.petFolders.AddFolder("C:\\Kurumin" + std::to_string(i) + "\\");
+    ASSERT_TRUE(settings.Save(MemoryRootKey(tree)));
+  }
+  const std::string source = temp.file("source.reg");
+  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), source, FormatRegedit4(*tree, SettingsRootPath("mogura"))));
+  const std::string out = temp.file("out.reg");
+  ASSERT_EQ(RunCli({"settings", "export", out, "--settings", source}, platform), kCliSuccess) << err;
+  const std::string fresh = Read(out);
+  ASSERT_GT(fresh.size(), 200000u);
+
+  // Kill times spread from at once to well past the time one export takes here.
+  auto exportInChild = [&]() {
+    const pid_t child = fork();
+    if (child == 0) _exit(RunCli({"settings", "export", out, "--settings", source}, platform));
+    return child;
+  };
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t timed = exportInChild();
+  ASSERT_GE(timed, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(timed, &status, 0), timed);
+  const auto once = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+
+  int oldSeen = 0, newSeen = 0;
+  for (int round = 0; round < 24; ++round) {
+    ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
+    const pid_t child = exportInChild();
+    ASSERT_GE(child, 0);
+    std::this_thread::sleep_for(once * round / 20);
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const std::string left = Read(out);
+    ASSERT_TRUE(left == "old settings" || left == fresh) << "round " << round << ": " << left.size() << " bytes";
+    (left == fresh ? newSeen : oldSeen)++;
+  }
+  EXPECT_GT(oldSeen, 0);
+  EXPECT_GT(newSeen, 0);
+}
+#endif
+
+}  // namespace
+}  // namespace mogura
