@@ -343,11 +343,7 @@ TEST_F(SetupEndToEnd, InstallsFromTheZipWithEveryCheckOfTheFolderPageAndRemovesE
   // The removal copy waits in the system folder for the next restart, under a name of its own.
   const std::string copy = "C:\\windows\\system32\\setup-mogura-1.exe";
   EXPECT_TRUE(Exists(copy));
-  wchar_t pending[8192] = {};
-  DWORD size = sizeof(pending);
-  RegGetValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager", L"PendingFileRenameOperations",
-               RRF_RT_REG_MULTI_SZ, nullptr, pending, &size);
-  EXPECT_STRCASEEQ(win32::FromWide(pending).c_str(), ("\\??\\" + copy).c_str());
+  EXPECT_TRUE(WaitUntil(10000, [&] { return IsPendingDeletion(copy); }));
   DeleteFileW(win32::ToWide(copy).c_str());
 }
 

@@ -116,16 +116,7 @@ TEST_F(SetupEdgeTest, DeletionAtRestartIsLeftToTheSystemWhichNamesTheFile) {
   const std::string file = folder_ + "\\later.exe";
   WriteBytes(file, "MZ");
   ASSERT_TRUE(setup_.setupFiles.deleteAtRestart(file));
-  wchar_t pending[16384] = {};
-  DWORD size = sizeof(pending);
-  ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager",
-                         L"PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, pending, &size),
-            ERROR_SUCCESS);
-  bool named = false;
-  for (const wchar_t* entry = pending; *entry; entry += wcslen(entry) + 1) {
-    if (_wcsicmp(entry, ToWide("\\??\\" + file).c_str()) == 0) named = true;
-  }
-  EXPECT_TRUE(named);
+  EXPECT_TRUE(IsPendingDeletion(file));
   EXPECT_TRUE(Exists(file));  // still there until the restart
 }
 

@@ -167,6 +167,28 @@ std::string ShellFolder(const std::string& name) {
       .value_or(std::string());
 }
 
+bool IsPendingDeletion(const std::string& path) {
+  std::wstring pending(32768, L'\0');
+  DWORD size = static_cast<DWORD>(pending.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager",
+                   L"PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, pending.data(), &size) != ERROR_SUCCESS) {
+    return false;
+  }
+  pending.resize(size / sizeof(wchar_t));
+  const std::wstring wanted = L"\\??\\" + ToWide(path);
+  // Pairs of a file and its new name; the name is empty for a deletion.
+  std::size_t at = 0;
+  while (at < pending.size() && pending[at] != L'\0') {
+    const std::wstring from = pending.c_str() + at;
+    at += from.size() + 1;
+    if (at >= pending.size()) break;
+    const std::wstring to = pending.c_str() + at;
+    at += to.size() + 1;
+    if (to.empty() && _wcsicmp(from.c_str(), wanted.c_str()) == 0) return true;
+  }
+  return false;
+}
+
 std::string Environment(const char* name) {
   wchar_t value[1024] = {};
   const DWORD length = GetEnvironmentVariableW(ToWide(name).c_str(), value, 1024);

@@ -59,6 +59,9 @@ bool KeyExists(HKEY root, const std::string& key);
 // The user's shell folder `name` ("Programs", "Desktop", "Startup"), as the setup reads it.
 std::string ShellFolder(const std::string& name);
 
+// True when the system deletes `path` at its next restart.
+bool IsPendingDeletion(const std::string& path);
+
 // The environment variable `name` (CP932); empty when unset.
 std::string Environment(const char* name);
 
