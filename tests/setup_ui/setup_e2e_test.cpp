@@ -446,5 +446,60 @@ TEST_F(SetupEndToEnd, AnInformationFileWithoutFileEntriesInstallsItselfAndStarts
   DeleteFileW(L"C:\\windows\\system32\\setup-mogura-empty-1.exe");
 }
 
+TEST_F(SetupEndToEnd, ARunningProgramIsNeitherOverwrittenNorDeletedAndTheRetryRemovesIt) {
+  const std::string title = Title();
+  const std::string installed = "C:\\Program Files\\mogura";
+  const std::string program = installed + "\\mogura.exe";
+  Install(Setup(), installed);
+  // The program started on Finish stays open.
+  HWND welcome = WaitForTopWindow(Text(IDS_WELCOME_TITLE));
+  ASSERT_TRUE(welcome);
+
+  // A second installation over it: the running program is skipped with its message.
+  {
+    StartedProcess again('"' + Setup() + '"');
+    const GuiDriver driver = again.driver();
+    HWND wizard = driver.WaitForWindow(title + Text(IDS_SETUP_WIZARD_CAPTION), 20000);
+    ASSERT_TRUE(wizard);
+    Next(driver, wizard);
+    Next(driver, wizard);
+    const Box inUse = Answer(driver);
+    EXPECT_EQ(inUse.text, program + Text(IDS_SETUP_TARGET_IN_USE));
+    EXPECT_NE(inUse.caption, title);
+    ASSERT_TRUE(WaitCopied(driver, wizard));
+    driver.PressCancel(wizard);
+    EXPECT_TRUE(again.WaitEnd());
+  }
+
+  // The removal deletes everything else it installed, then stops at the main program; the
+  // uninstall entry and the links stay for the retry.
+  Removal removal = Remove("mogura", [](const std::string&) { return IDYES; });
+  ASSERT_EQ(removal.boxes.size(), 3u);
+  EXPECT_EQ(removal.boxes[1].text, program + Text(IDS_SETUP_DELETE_SKIPPED));
+  EXPECT_EQ(removal.boxes[2].text,
+            program + Text(IDS_SETUP_MAIN_NOT_DELETED) + title + Text(IDS_SETUP_QUIT_AND_RETRY));
+  EXPECT_EQ(removal.outcome, installed + "\\" + Text(IDS_SETUP_FILES_LEFT));
+  EXPECT_EQ(Names(installed), (std::vector<std::string>{"mogura.exe", "setup.INF", "setup.exe"}));
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura"));
+  EXPECT_TRUE(Exists(ShellFolder("Programs") + "\\" + title));
+
+  // Quit and retry: the files that are gone count as removed.
+  const GuiDriver driver = DriverOf(welcome);
+  driver.Click(welcome, IDCANCEL);
+  ASSERT_TRUE(driver.WaitGone(welcome));
+  ASSERT_TRUE(WaitUntil(10000, [&] { return !IsWindow(welcome); }));
+  removal = Remove("mogura", [](const std::string&) { return IDYES; });
+  EXPECT_EQ(removal.boxes.size(), 1u);
+  EXPECT_EQ(removal.outcome, title + Text(IDS_SETUP_REMOVED));
+  EXPECT_FALSE(Exists(installed));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura"));
+  EXPECT_FALSE(Exists(ShellFolder("Programs") + "\\" + title));
+  // Each removal made a copy of its own: the first still waits for the restart.
+  EXPECT_TRUE(IsPendingDeletion("C:\\windows\\system32\\setup-mogura-1.exe"));
+  EXPECT_TRUE(WaitUntil(10000, [] { return IsPendingDeletion("C:\\windows\\system32\\setup-mogura-2.exe"); }));
+  DeleteFileW(L"C:\\windows\\system32\\setup-mogura-1.exe");
+  DeleteFileW(L"C:\\windows\\system32\\setup-mogura-2.exe");
+}
+
 }  // namespace
 }  // namespace mogura::test
