@@ -14,6 +14,7 @@
 #include "setup/ini_file.h"
 #include "setup_session.h"
 #include "ui/win32/setup/setup_ids.h"
+#include "ui/win32/setup/user_start.h"
 #include "ui/win32/setup/win32_shell_links.h"
 
 namespace mogura::test {
@@ -105,10 +106,17 @@ class SetupEndToEnd : public ::testing::Test {
   }
 
   // The program started on Finish is the installed one; its welcome dialog is cancelled.
+  // The setup program runs elevated (as everything does under Wine): the desktop's shell
+  // started the program then, not the setup program with its rights.
   void CloseStartedProgram(const std::string& installed) {
     HWND welcome = WaitForTopWindow(Text(IDS_WELCOME_TITLE));
     ASSERT_TRUE(welcome) << "the program was not started";
     EXPECT_STRCASEEQ(ProgramOfWindow(welcome).c_str(), installed.c_str());
+    if (win32::ProcessIsElevated()) {
+      const std::string parent = ParentProgramOfWindow(welcome);
+      EXPECT_FALSE(parent.empty());
+      EXPECT_EQ(parent.find("setup"), std::string::npos) << parent;
+    }
     const GuiDriver driver = DriverOf(welcome);
     driver.Click(welcome, IDCANCEL);
     EXPECT_TRUE(driver.WaitGone(welcome));

@@ -1,5 +1,7 @@
 #include "setup_session.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -75,9 +77,9 @@ HWND WaitForTopWindow(const std::string& caption, int timeoutMs) {
   return search.found;
 }
 
-std::string ProgramOfWindow(HWND window) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
+namespace {
+
+std::string ProgramOfProcess(DWORD id) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
   if (!process) return std::string();
   wchar_t path[MAX_PATH * 2] = {};
@@ -85,6 +87,29 @@ std::string ProgramOfWindow(HWND window) {
   const bool ok = QueryFullProcessImageNameW(process, 0, path, &length) != 0;
   CloseHandle(process);
   return ok ? FromWide(std::wstring_view(path, length)) : std::string();
+}
+
+}  // namespace
+
+std::string ProgramOfWindow(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return ProgramOfProcess(id);
+}
+
+std::string ParentProgramOfWindow(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return std::string();
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  DWORD parent = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (entry.th32ProcessID == id) parent = entry.th32ParentProcessID;
+  }
+  CloseHandle(snapshot);
+  return parent ? ProgramOfProcess(parent) : std::string();
 }
 
 GuiDriver DriverOf(HWND window) { return GuiDriver(GetWindowThreadProcessId(window, nullptr)); }

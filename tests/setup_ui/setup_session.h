@@ -37,6 +37,8 @@ class StartedProcess {
 // full path of the program that shows it; none within `timeoutMs`.
 HWND WaitForTopWindow(const std::string& caption, int timeoutMs = 20000);
 std::string ProgramOfWindow(HWND window);
+// The full path of the program that started the one showing `window`.
+std::string ParentProgramOfWindow(HWND window);
 // The driver of the thread that owns `window`.
 GuiDriver DriverOf(HWND window);
 
