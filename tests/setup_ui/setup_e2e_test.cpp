@@ -49,6 +49,9 @@ class SetupEndToEnd : public ::testing::Test {
     dist_ = Environment("MOGURA_DIST");
     if (dist_.empty()) GTEST_SKIP() << "MOGURA_DIST names no unpacked distribution";
     DeleteFileW(L"C:\\setup-test-opened.txt");
+    // The prefix is a copy of the one the other view tests use: the program started on Finish
+    // must meet a first run, which shows its welcome dialog.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Pikomaru");
   }
 
   std::string Setup() const { return dist_ + "\\mogura\\setup.exe"; }
