@@ -1,5 +1,7 @@
 #include "setup/command_line.h"
 
+#include <algorithm>
+
 #include "base/cp932.h"
 
 namespace mogura {
@@ -20,6 +22,20 @@ SetupCommand ParseCommandLine(std::string_view arguments) {
     command.path = std::string(path);
   }
   return command;
+}
+
+std::string_view ArgumentsAfterProgramName(std::string_view commandLine) {
+  std::size_t end;
+  if (!commandLine.empty() && commandLine.front() == '"') {
+    const std::size_t quote = FindCharDbcs(commandLine, '"', 1);
+    end = quote == std::string_view::npos ? commandLine.size() : quote + 1;
+  } else {
+    end = std::min(FindCharDbcs(commandLine, ' '), FindCharDbcs(commandLine, '\t'));
+    if (end == std::string_view::npos) end = commandLine.size();
+  }
+  std::string_view rest = commandLine.substr(end);
+  while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+  return rest;
 }
 
 }  // namespace mogura

@@ -23,4 +23,8 @@ struct SetupCommand {
 // character on is the path (a pair of quotes around it is dropped).
 SetupCommand ParseCommandLine(std::string_view arguments);
 
+// The arguments of a whole command line as the system gives it: what follows the program's
+// name (in quotes, or up to the first blank) and the blanks after it.
+std::string_view ArgumentsAfterProgramName(std::string_view commandLine);
+
 }  // namespace mogura

@@ -100,5 +100,18 @@ TEST(SetupCommandLine, Modes) {
   EXPECT_EQ(ParseCommandLine("x").path, "");
 }
 
+TEST(SetupCommandLine, ArgumentsFollowTheProgramNameQuotedOrNot) {
+  EXPECT_EQ(ArgumentsAfterProgramName("\"C:\\Program Files\\mogura\\setup.exe\" /r"), "/r");
+  EXPECT_EQ(ArgumentsAfterProgramName("\"C:\\a b\\setup.exe\"/r"), "/r");
+  EXPECT_EQ(ArgumentsAfterProgramName("C:\\WINDOWS\\system32\\setup-mogura-1.exe  x C:\\Program Files\\m\\setup.exe"),
+            "x C:\\Program Files\\m\\setup.exe");
+  EXPECT_EQ(ArgumentsAfterProgramName("setup.exe\tr"), "r");
+  EXPECT_EQ(ArgumentsAfterProgramName("setup.exe"), "");
+  EXPECT_EQ(ArgumentsAfterProgramName("\"setup.exe"), "");  // no closing quote: all name
+  EXPECT_EQ(ArgumentsAfterProgramName(""), "");
+  EXPECT_EQ(ArgumentsAfterProgramName("\"C:\\" + kHyo + "\\setup.exe\" x C:\\" + kHyo + "\\setup.exe"),
+            "x C:\\" + kHyo + "\\setup.exe");
+}
+
 }  // namespace
 }  // namespace mogura

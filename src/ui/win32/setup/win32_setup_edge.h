@@ -1,0 +1,26 @@
+// The whole Windows edge of the setup program, owned in one object.
+#pragma once
+
+#include "setup/setup_edge.h"
+#include "ui/win32/setup/setup_message_boxes.h"
+#include "ui/win32/setup/setup_shell.h"
+#include "ui/win32/setup/win32_program_manager.h"
+#include "ui/win32/setup/win32_registry.h"
+#include "ui/win32/setup/win32_setup_files.h"
+#include "ui/win32/setup/win32_setup_system.h"
+#include "ui/win32/setup/win32_shell_links.h"
+
+namespace mogura::win32 {
+
+struct Win32SetupEdge {
+  Win32SetupFiles setupFiles;
+  Win32Registry registry;
+  Win32ShellLinks links;
+  Win32ProgramManager programManager;
+  SetupMessageBoxes boxes;
+  Win32SetupSystem system;
+  SetupShell shell;
+  SetupEdge edge{HostFileSystem(), setupFiles, registry, links, programManager, boxes, system, shell};
+};
+
+}  // namespace mogura::win32

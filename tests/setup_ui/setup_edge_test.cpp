@@ -1,0 +1,156 @@
+// The Windows edge of the setup program against the real system (Wine in CI): the registry,
+// the file operations the copy and the removal rely on, shell links, and the Program Manager
+// path of old systems, forced here because Wine's shell answers its conversation (it takes
+// items without arguments only: the command texts with arguments are tested natively).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "base/string_table.h"
+#include "gui_driver.h"
+#include "platform/win32/wide.h"
+#include "setup/registry_removal.h"
+#include "setup/setup_info.h"
+#include "setup/shortcuts.h"
+#include "setup_session.h"
+#include "ui/win32/setup/win32_setup_edge.h"
+
+namespace mogura::test {
+namespace {
+
+using win32::ToWide;
+
+const std::string kHyo = "\x95\x5C";  // 表: its trail byte is a backslash
+
+class SetupEdgeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = "C:\\setup-edge-test";
+    RemoveTree(folder_);
+    ASSERT_TRUE(CreateDirectoryW(ToWide(folder_).c_str(), nullptr));
+  }
+  void TearDown() override { RemoveTree(folder_); }
+
+  win32::Win32SetupEdge setup_;
+  std::string folder_;
+};
+
+TEST_F(SetupEdgeTest, KeyTreesGoWholeBecauseAKeyWithSubkeysIsNeverDeletedAlone) {
+  const std::string root = "Software\\MoguraSetupEdgeTest";
+  {
+    auto key = setup_.registry.create(RegistryRoot::CurrentUser, root + "\\a\\" + kHyo + "\\c");
+    ASSERT_TRUE(key);
+    EXPECT_TRUE(key->writeString("Name", "C:\\" + kHyo + "\\x"));
+    std::string value;
+    EXPECT_TRUE(key->readString("Name", &value));
+    EXPECT_EQ(value, "C:\\" + kHyo + "\\x");
+    EXPECT_FALSE(key->readString("Missing", &value));
+  }
+  setup_.registry.create(RegistryRoot::CurrentUser, root + "\\b");
+  EXPECT_FALSE(setup_.registry.deleteKey(RegistryRoot::CurrentUser, root + "\\a"));
+  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, root + "\\a\\" + kHyo + "\\c"));
+  {
+    auto key = setup_.registry.open(RegistryRoot::CurrentUser, root + "\\a", RegistryAccess::Read);
+    ASSERT_TRUE(key);
+    std::string name;
+    EXPECT_TRUE(key->subkeyName(0, &name));
+    EXPECT_EQ(name, kHyo);
+    EXPECT_FALSE(key->subkeyName(1, &name));
+  }
+  EXPECT_TRUE(DeleteKeyTree(setup_.registry, RegistryRoot::CurrentUser, root));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, root));
+  EXPECT_FALSE(setup_.registry.open(RegistryRoot::CurrentUser, root, RegistryAccess::Read));
+  EXPECT_FALSE(setup_.registry.deleteKey(RegistryRoot::CurrentUser, ""));
+}
+
+TEST_F(SetupEdgeTest, CopiesTellAFileInUseAndOneThatIsThereFromOtherFailures) {
+  const std::string source = folder_ + "\\" + kHyo + ".txt";
+  const std::string target = folder_ + "\\copy.txt";
+  ASSERT_TRUE(WriteBytes(source, "bytes"));
+  EXPECT_EQ(setup_.setupFiles.copy(source, target, true), CopyOutcome::Copied);
+  EXPECT_EQ(ReadBytes(target), "bytes");
+  EXPECT_EQ(setup_.setupFiles.copy(source, target, false), CopyOutcome::TargetExists);
+  EXPECT_EQ(setup_.setupFiles.copy(folder_ + "\\missing.txt", target, true), CopyOutcome::Failed);
+  {
+    HANDLE open = CreateFileW(ToWide(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(setup_.setupFiles.copy(source, target, true), CopyOutcome::TargetInUse);
+    CloseHandle(open);
+  }
+  SetFileAttributesW(ToWide(target).c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_TRUE(setup_.setupFiles.setNormalAttributes(target));
+  EXPECT_EQ(GetFileAttributesW(ToWide(target).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+
+  // The folder walk sees files and folders, without "." and "..", with their own names.
+  CreateDirectoryW(ToWide(folder_ + "\\sub").c_str(), nullptr);
+  std::vector<FolderEntry> entries;
+  ASSERT_TRUE(setup_.setupFiles.listFolder(folder_ + "\\", &entries));
+  std::vector<std::string> seen;
+  for (const FolderEntry& entry : entries) seen.push_back(entry.name + (entry.isFolder ? "\\" : ""));
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(seen, (std::vector<std::string>{"copy.txt", "sub\\", kHyo + ".txt"}));
+
+  DiskFreeSpace space;
+  ASSERT_TRUE(setup_.setupFiles.freeSpace(folder_ + "\\not-yet\\", &space));
+  EXPECT_GT(space.bytesPerSector * space.sectorsPerCluster * space.freeClusters, 0u);
+  // A short name names the same file; a path that is not there stays as it is.
+  EXPECT_EQ(ReadBytes(setup_.setupFiles.shortPath(folder_ + "\\copy.txt")), "bytes");
+  EXPECT_EQ(setup_.setupFiles.shortPath(folder_ + "\\missing.txt"), folder_ + "\\missing.txt");
+}
+
+TEST_F(SetupEdgeTest, LinksKeepTheirTargetArgumentsAndJapaneseNames) {
+  const std::string program = folder_ + "\\" + kHyo + ".exe";
+  WriteBytes(program, "MZ");
+  setup_.links.save({{folder_ + "\\" + kHyo + ".lnk", program, "", kHyo},
+                     {folder_ + "\\remove.lnk", folder_ + "\\setup.exe", "/r", "remove"}});
+  std::string target, arguments;
+  ASSERT_TRUE(win32::ReadShellLink(folder_ + "\\" + kHyo + ".lnk", &target, &arguments));
+  EXPECT_STRCASEEQ(target.c_str(), program.c_str());
+  EXPECT_EQ(arguments, "");
+  ASSERT_TRUE(win32::ReadShellLink(folder_ + "\\remove.lnk", &target, &arguments));
+  EXPECT_STRCASEEQ(target.c_str(), (folder_ + "\\setup.exe").c_str());
+  EXPECT_EQ(arguments, "/r");
+}
+
+TEST_F(SetupEdgeTest, DeletionAtRestartIsLeftToTheSystemWhichNamesTheFile) {
+  const std::string file = folder_ + "\\later.exe";
+  WriteBytes(file, "MZ");
+  ASSERT_TRUE(setup_.setupFiles.deleteAtRestart(file));
+  EXPECT_TRUE(IsPendingDeletion(file));
+  EXPECT_TRUE(Exists(file));  // still there until the restart
+}
+
+// The group folder Wine's Program Manager makes for a CreateGroup command opens a window.
+void CloseFolderWindow(const std::string& caption) {
+  if (HWND window = WaitForTopWindow(caption, 5000)) PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+TEST_F(SetupEdgeTest, WithoutShellFoldersTheProgramManagerMakesAndDeletesTheGroup) {
+  const std::string title = "moguraDde" + kHyo;
+  SetupContext context;
+  context.title = title;
+  context.folder = "mogura-dde";
+  context.installPath = folder_ + "\\";
+  context.setupFileName = "setup.exe";
+  context.hasShellFolders = false;
+  context.info = IniFile("[Install]\r\n1=main.exe\r\n[Group]\r\n1=main,main.exe\r\n2=" + kHyo + ",readme.txt\r\n");
+  context.fileCount = 1;
+  context.groupCount = 2;
+  WriteBytes(folder_ + "\\main.exe", "MZ");
+  WriteBytes(folder_ + "\\readme.txt", "read me");
+  const std::string group = ShellFolder("Programs") + "\\" + title;
+
+  CreateShortcuts(setup_.edge, context, ShortcutPlace::Programs);
+  CloseFolderWindow(title);
+  EXPECT_EQ(Names(group), (std::vector<std::string>{"main.lnk", kHyo + ".lnk"}));
+  std::string target, arguments;
+  ASSERT_TRUE(win32::ReadShellLink(group + "\\" + kHyo + ".lnk", &target, &arguments));
+  EXPECT_EQ(ReadBytes(target), "read me") << target;  // through the short form of its path
+
+  RemoveShortcuts(setup_.edge, context, ShortcutPlace::Programs);
+  EXPECT_TRUE(WaitUntil(5000, [&] { return !Exists(group); }));
+  RemoveTree(group);
+}
+
+}  // namespace
+}  // namespace mogura::test
