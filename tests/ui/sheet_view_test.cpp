@@ -174,8 +174,9 @@ TEST_F(SheetViewTest, DeleteButtonNeedsTwoFolders) {
     static const wchar_t kFolder[] = L"C:\\windows";
     HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
     bool chosen = false;
-    for (int i = 0; i < 200 && !chosen; ++i) {
-      driver.Send(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kFolder));
+    // Selecting fills the tree down to the folder, which can take seconds on a busy machine.
+    for (int i = 0; i < 800 && !chosen; ++i) {
+      driver.Send(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kFolder), 5000);
       wchar_t name[MAX_PATH] = {};
       TVITEMW item{};
       item.mask = TVIF_TEXT;
