@@ -40,14 +40,14 @@ std::uint64_t LayOut(const std::vector<MailSpec>& mails, const std::vector<std::
   DrawerWriter writer;
   std::uint64_t needed = 0;
   for (std::size_t i = 0; i < mails.size(); ++i) {
-    MailSpec spec = mails[i];
-    spec.headerOffset = at[i];
-    spec.bodyOffset = static_cast<std::uint32_t>(at[i] + spec.header.size());
-    spec.bodyLength = static_cast<std::uint32_t>(spec.body.size());
-    needed += spec.header.size() + spec.body.size();
-    spec.header.clear();
-    spec.body.clear();
-    writer.add(spec);
+    MailSpec record = mails[i];
+    record.headerOffset = at[i];
+    record.bodyOffset = static_cast<std::uint32_t>(at[i] + record.header.size());
+    record.bodyLength = static_cast<std::uint32_t>(record.body.size());
+    needed += record.header.size() + record.body.size();
+    record.header.clear();
+    record.body.clear();
+    writer.add(record);
   }
   files->put(kList, writer.listBytes());
   files->put(kDrawer, drawer);
