@@ -29,8 +29,9 @@ bool MailPicker::accept(MailRecord& record) {
   auto& mail = static_cast<PetMailRecord&>(record);
   mail.applyDiaryRule(LoadText(IDS_DIARY_SUBJECT));
   if (!mail.matchesKind(wanted_)) return false;
-  if (!pickup_.UsePetName() || wanted_ == kEventMailKind) return true;
-  return mail.signatureName() == pickup_.PetName1();
+  if (pickup_.UsePetName() && wanted_ != kEventMailKind && mail.signatureName() != pickup_.PetName1()) return false;
+  mail.dropPickingTexts();
+  return true;
 }
 
 void MailPicker::makeListPath() { setListPath(ListPathForDrawer(drawerPath())); }

@@ -81,4 +81,9 @@ std::string PetMailRecord::signatureName() const {
   return std::string(bodyLines[n - 1]);
 }
 
+void PetMailRecord::dropPickingTexts() {
+  for (std::string* text : {&sender, &secondText, &thirdText, &dateText, &extraText1, &extraText2, &contentType})
+    std::string().swap(*text);
+}
+
 }  // namespace mogura

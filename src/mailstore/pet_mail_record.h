@@ -31,6 +31,10 @@ class PetMailRecord : public MailRecord {
   // The pet's signature: the last body line when the line before it begins with "-----";
   // else empty.
   std::string signatureName() const;
+  // Gives back the texts that only deciding the kind needed (the sender, the date text, the
+  // content type and the list texts no page shows), once the mail is kept: a run may keep
+  // 100,000 mails. The subject, the date, the body and the kind fields stay.
+  void dropPickingTexts();
 
   std::int32_t kindCode = 0;
   std::string contentType;

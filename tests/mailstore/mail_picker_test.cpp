@@ -193,12 +193,19 @@ TEST_F(MailPickerTest, FailedReadLeavesTheListUnsorted) {
   EXPECT_TRUE(result.ascending);
 }
 
+// What a page shows stays; the texts that only picking needed are given back.
 TEST_F(MailPickerTest, KeptMailsCarryTheirKindAndBodyButNoHeaderLines) {
-  Add("pet", "X-Kurumin-Message: 2\r\nContent-Type: text/plain; charset=iso-2022-jp\r\n", "a\r\n\r\nb\r\n");
+  writer.add(MailSpec{.subject = "pet", .date = "Tue, 4 Jan 2000 10:00:00 +0900",
+                      .header = "X-Kurumin-Message: 2\r\nContent-Type: text/plain; charset=iso-2022-jp\r\n",
+                      .body = "a\r\n\r\nb\r\n"});
   ASSERT_EQ(Picked(kPetMailKind).size(), 1u);
   const auto& mail = static_cast<const PetMailRecord&>(*result.mails[0]);
   EXPECT_EQ(mail.kindCode, 2);
-  EXPECT_EQ(mail.contentType, "text/plain; charset=iso-2022-jp");
+  EXPECT_EQ(mail.subject, "pet");
+  EXPECT_EQ(mail.date.day(), 4);
+  EXPECT_TRUE(mail.contentType.empty());
+  EXPECT_TRUE(mail.dateText.empty());
+  EXPECT_TRUE(mail.sender.empty());
   EXPECT_FALSE(mail.fromEventSender);
   EXPECT_TRUE(mail.headerLines.empty());
   EXPECT_EQ(mail.bodyLines.toVector(), (std::vector<std::string>{"a", "", "b"}));

@@ -60,5 +60,28 @@ TEST(SplitLines, JoiningTheLinesGivesTheTextBack) {
   }
 }
 
+// The record's lines are found first and copied after into a block of their exact size: the
+// result must not depend on how many lines a text has against its bytes, on the size of the
+// text split before into the same lines, or on a huge text having come before.
+TEST(SplitLines, IntoOneBlockGivesTheSameLinesWhateverCameBefore) {
+  const std::string manyShort = [] {
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += (i % 3 ? "\r\n" : "z\r\n");
+    return text + "end\r\n\r\n";
+  }();
+  const std::string huge = std::string(200000, '\n') + "last";
+  const std::string texts[] = {"a\r\nb\r\n\r\n", manyShort, "", huge, "\r\n\r\nx", std::string(70000, 'q'), "one"};
+  TextLines reused;
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.size());
+    TextLines fresh;
+    splitLines(text, fresh);
+    splitLines(text, reused);
+    EXPECT_EQ(fresh.toVector(), Split(text));
+    EXPECT_EQ(reused.toVector(), Split(text));
+    EXPECT_FALSE(fresh.holdsLineFeed());
+  }
+}
+
 }  // namespace
 }  // namespace mogura
