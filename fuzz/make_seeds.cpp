@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
                   WriteAll(dir, "split_lines_fuzzer", LineSeeds()) &&
                   WriteAll(dir, "regedit4_file_fuzzer", SettingsSeeds()) &&
                   WriteAll(dir, "mail_page_writer_fuzzer", PageSeeds()) &&
-                  WriteAll(dir, "setup_info_fuzzer", SetupInfoSeeds());
+                  WriteAll(dir, "setup_info_fuzzer", SetupInfoSeeds()) &&
+                  WriteAll(dir, "setup_info_reader_fuzzer", SetupInfoSeeds());
   return ok ? 0 : 1;
 }

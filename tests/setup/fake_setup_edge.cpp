@@ -80,8 +80,19 @@ bool FakeDisk::parentIsFolder(const std::string& key) const {
   return it != nodes_.end() && it->second.folder;
 }
 
+// Every child's key starts with its parent's and a backslash, so only that stretch of the map is looked at.
+template <typename Visit>
+void FakeDisk::forEachChild(const std::string& key, Visit visit) const {
+  const std::string prefix = key + '\\';
+  for (auto it = nodes_.lower_bound(prefix); it != nodes_.end() && it->first.starts_with(prefix); ++it) {
+    if (ParentKey(it->first) == key && !visit(it->second)) return;
+  }
+}
+
 bool FakeDisk::hasChildren(const std::string& key) const {
-  return std::any_of(nodes_.begin(), nodes_.end(), [&](const auto& entry) { return ParentKey(entry.first) == key; });
+  bool found = false;
+  forEachChild(key, [&](const Node&) { return !(found = true); });
+  return found;
 }
 
 FakeDisk::Node& FakeDisk::put(const std::string& path, bool folder) {
@@ -119,8 +130,8 @@ std::string FakeDisk::bytesOf(const std::string& path) const {
 std::vector<std::string> FakeDisk::below(const std::string& folder) const {
   const std::string prefix = keyOf(folder) + '\\';
   std::vector<const Node*> found;
-  for (const auto& [key, n] : nodes_) {
-    if (key.compare(0, prefix.size(), prefix) == 0) found.push_back(&n);
+  for (auto it = nodes_.lower_bound(prefix); it != nodes_.end() && it->first.starts_with(prefix); ++it) {
+    found.push_back(&it->second);
   }
   std::sort(found.begin(), found.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
   std::vector<std::string> paths;
@@ -186,9 +197,10 @@ bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* e
   const std::string key = keyOf(folder);
   if (!hasFolder(folder)) return false;
   std::vector<const Node*> children;
-  for (const auto& [childKey, n] : nodes_) {
-    if (ParentKey(childKey) == key) children.push_back(&n);
-  }
+  forEachChild(key, [&](const Node& n) {
+    children.push_back(&n);
+    return true;
+  });
   std::sort(children.begin(), children.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
   for (const Node* n : children) {
     entries->push_back({n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder});

@@ -82,6 +82,8 @@ class FakeDisk : public FileSystem, public SetupFiles {
   bool hasChildren(const std::string& key) const;
   Node& put(const std::string& path, bool folder);
 
+  template <typename Visit>
+  void forEachChild(const std::string& key, Visit visit) const;  // visit returns false to stop
   std::map<std::string, Node> nodes_;  // by folded absolute path
   std::uint64_t nextOrder_ = 0;
 };

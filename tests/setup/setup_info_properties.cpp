@@ -73,30 +73,62 @@ std::string OutsideViolation(FakeDisk& disk, const std::vector<std::string>& bef
   return std::string();
 }
 
-}  // namespace
+// Group entries resolve below the installation folder, and the list ends at the first entry
+// without a comma.
+std::string GroupViolation(const SetupContext& context) {
+  for (unsigned n = 1; n <= context.groupCount + 1; ++n) {
+    const GroupEntry entry = ResolveGroupEntry(context, n);
+    if (!entry.target.starts_with(context.installPath)) return "group target outside the installation path";
+    if (n > context.groupCount && entry.target != context.installPath) return "group list goes on past its count";
+  }
+  return std::string();
+}
 
-std::string SetupInfoViolation(std::string_view info) {
-  std::string violation = IniViolation(info);
-  if (violation.empty()) violation = RenameListViolation(info);
-  if (!violation.empty()) return violation;
-
-  FakeSetup setup;
+// A machine in memory with others' files and keys, and `info` as the information file beside
+// the setup program.
+void FurnishMachine(FakeSetup& setup, std::string_view info) {
   for (const std::string& path : kOtherFiles) setup.disk.addFile(path, "others");
   setup.registry.addKey(RegistryRoot::CurrentUser, kOtherKeys[0]);
   setup.registry.addKey(RegistryRoot::LocalMachine, kOtherKeys[1]);
   setup.disk.addFile("D:\\setup.INF", std::string(info));
   setup.disk.addFile("D:\\mogura.exe");
-  const std::vector<std::string> before = setup.disk.below("C:");
+}
 
+// Reads the file as the setup program starts; `*prepared` tells whether it was taken.
+std::string ReadViolation(std::string_view info, FakeSetup& setup, SetupContext* context, bool* prepared) {
+  *prepared = false;
+  std::string violation = IniViolation(info);
+  if (violation.empty()) violation = RenameListViolation(info);
+  if (!violation.empty()) return violation;
   SetupCommand command;
-  SetupContext context;
-  if (!PrepareSetup(setup.edge, "", &command, &context)) {
+  if (!PrepareSetup(setup.edge, "", &command, context)) {
     return setup.boxes.texts() == std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)} ? std::string()
                                                                                         : "refused without its message";
   }
-  if (!EndsWithBackslash(context.installPath)) return "installation path without a backslash";
-  violation = EntryViolation(context);
-  if (!violation.empty()) return violation;
+  *prepared = true;
+  if (!EndsWithBackslash(context->installPath)) return "installation path without a backslash";
+  violation = EntryViolation(*context);
+  return violation.empty() ? GroupViolation(*context) : violation;
+}
+
+}  // namespace
+
+std::string SetupInfoReadViolation(std::string_view info) {
+  FakeSetup setup;
+  FurnishMachine(setup, info);
+  SetupContext context;
+  bool prepared = false;
+  return ReadViolation(info, setup, &context, &prepared);
+}
+
+std::string SetupInfoViolation(std::string_view info) {
+  FakeSetup setup;
+  FurnishMachine(setup, info);
+  const std::vector<std::string> before = setup.disk.below("C:");
+  SetupContext context;
+  bool prepared = false;
+  std::string violation = ReadViolation(info, setup, &context, &prepared);
+  if (!violation.empty() || !prepared) return violation;
 
   InstallWizard wizard(setup.edge, context);
   if (!wizard.leaveFolderPage(context.installPath)) return "the proposed folder was refused";
@@ -109,6 +141,7 @@ std::string SetupInfoViolation(std::string_view info) {
   if (!violation.empty()) return violation;
 
   setup.system.module = "C:\\WINDOWS\\system32\\setup-copy-1.exe";
+  SetupCommand command;
   SetupContext removing;
   if (PrepareSetup(setup.edge, "x " + context.installPath + context.setupFileName, &command, &removing)) {
     setup.boxes.answer = MessageAnswer::Yes;
