@@ -75,6 +75,13 @@ bool ListCursor::ReadBytes(std::size_t count, std::string* out) {
 }
 
 bool ListCursor::ReadCString(std::string* out, std::size_t limit) {
+  std::string_view text;
+  if (!ReadCStringView(&text, limit)) return false;
+  out->assign(text);
+  return true;
+}
+
+bool ListCursor::ReadCStringView(std::string_view* out, std::size_t limit) {
   // Look for the NUL in what is buffered; fetch more only while the limit allows.
   std::size_t searched = 0;
   for (;;) {
@@ -82,7 +89,7 @@ bool ListCursor::ReadCString(std::string* out, std::size_t limit) {
     const std::string_view rest = window_.substr(next_, span);
     const std::size_t nul = rest.find('\0', searched);
     if (nul != std::string_view::npos) {
-      out->assign(rest.substr(0, nul));
+      *out = rest.substr(0, nul);
       next_ += nul + 1;
       consumed_ += nul + 1;
       return true;

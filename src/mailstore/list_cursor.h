@@ -31,6 +31,9 @@ class ListCursor {
   // A text ended by a NUL byte that lies within the next `limit` bytes. The NUL is consumed
   // but not stored. False when there is no NUL within the limit or before the end.
   bool ReadCString(std::string* out, std::size_t limit = kNoLimit);
+  // The same as a view of the cursor's bytes: for a cursor in memory it lasts as long as the
+  // memory, for one over a file only until the next read.
+  bool ReadCStringView(std::string_view* out, std::size_t limit = kNoLimit);
 
   // Bytes consumed so far.
   std::uint64_t position() const { return consumed_; }

@@ -38,7 +38,7 @@ bool WholeNumber(std::string_view value, std::int32_t* number) {
 
 bool PetMailRecord::read(ListCursor& list) {
   if (!MailRecord::read(list)) return false;
-  if (sender.find(kParkEventSender) != std::string::npos) fromEventSender = true;
+  if (sender().find(kParkEventSender) != std::string_view::npos) fromEventSender = true;
   return true;
 }
 
@@ -82,8 +82,8 @@ std::string PetMailRecord::signatureName() const {
 }
 
 void PetMailRecord::dropPickingTexts() {
-  for (std::string* text : {&sender, &secondText, &thirdText, &dateText, &extraText1, &extraText2, &contentType})
-    std::string().swap(*text);
+  releaseListTexts();
+  std::string().swap(contentType);
 }
 
 }  // namespace mogura

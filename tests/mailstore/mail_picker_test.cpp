@@ -204,8 +204,8 @@ TEST_F(MailPickerTest, KeptMailsCarryTheirKindAndBodyButNoHeaderLines) {
   EXPECT_EQ(mail.subject, "pet");
   EXPECT_EQ(mail.date.day(), 4);
   EXPECT_TRUE(mail.contentType.empty());
-  EXPECT_TRUE(mail.dateText.empty());
-  EXPECT_TRUE(mail.sender.empty());
+  EXPECT_TRUE(mail.dateText().empty());
+  EXPECT_TRUE(mail.sender().empty());
   EXPECT_FALSE(mail.fromEventSender);
   EXPECT_TRUE(mail.headerLines.empty());
   EXPECT_EQ(mail.bodyLines.toVector(), (std::vector<std::string>{"a", "", "b"}));

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "mailstore/list_cursor.h"
 #include "mailstore/mail_date.h"
 #include "support/drawer_writer.h"
@@ -127,16 +130,16 @@ TEST(MailRecord, ReadsEveryFieldOfBothVersions) {
   EXPECT_EQ(r[0].bodyOffset, 4u);
   EXPECT_EQ(r[0].bodyLength, 2u);
   EXPECT_EQ(r[0].fourthNumber, 0xA1B2C3D4u);
-  EXPECT_EQ(r[0].sender, "pet@example.jp");
-  EXPECT_EQ(r[0].secondText, "two");
-  EXPECT_EQ(r[0].thirdText, "three");
+  EXPECT_EQ(r[0].sender(), "pet@example.jp");
+  EXPECT_EQ(r[0].secondText(), "two");
+  EXPECT_EQ(r[0].thirdText(), "three");
   EXPECT_EQ(r[0].subject, "S0");
-  EXPECT_EQ(r[0].dateText, "4 Jan 2000 23:30:00 +0900");
+  EXPECT_EQ(r[0].dateText(), "4 Jan 2000 23:30:00 +0900");
   EXPECT_EQ(r[0].date, DateTime::Make(2000, 1, 4, 23, 30, 0));
   EXPECT_EQ(r[0].firstFlag, 7);
   EXPECT_EQ(r[0].secondFlag, 0);  // version 0 has no second flag and no extra text
-  EXPECT_EQ(r[0].extraText1, "");
-  EXPECT_EQ(r[0].extraText2, "");
+  EXPECT_EQ(r[0].extraText1(), "");
+  EXPECT_EQ(r[0].extraText2(), "");
   EXPECT_EQ(r[0].payloadLength, w.recordOffset(1) - 12);  // a record is 12 bytes around its payload
 
   EXPECT_EQ(r[1].version, '1');
@@ -145,11 +148,35 @@ TEST(MailRecord, ReadsEveryFieldOfBothVersions) {
   EXPECT_EQ(r[1].bodyLength, 3u);
   EXPECT_EQ(r[1].firstFlag, 1);
   EXPECT_EQ(r[1].secondFlag, 2);
-  EXPECT_EQ(r[1].extraText1, "left");  // split at the first 0x01 only
-  EXPECT_EQ(r[1].extraText2, "right\x01more");
+  EXPECT_EQ(r[1].extraText1(), "left");  // split at the first 0x01 only
+  EXPECT_EQ(r[1].extraText2(), "right\x01more");
 
-  EXPECT_EQ(r[2].extraText1, "no separator");
-  EXPECT_EQ(r[2].extraText2, "");
+  EXPECT_EQ(r[2].extraText1(), "no separator");
+  EXPECT_EQ(r[2].extraText2(), "");
+}
+
+TEST(MailRecord, ListTextsSurviveCopiesAndGoBackWhenReleased) {
+  // The texts are kept as places in the record's payload: a copy must find them in its own,
+  // also for a text that reaches the end of the largest payload.
+  MailSpec longest{.sender = "s", .subject = "subject", .date = "4 Jan 2000 23:30:00 +0900", .version = '1'};
+  longest.extraText = "left\x01" + std::string(65535 - DrawerWriter::EncodePayload(longest, 0, 0, 0).size() - 5, 'r');
+  const auto r = ReadAll(OneRecord(longest));
+  ASSERT_EQ(r.size(), 1u);
+  ASSERT_EQ(r[0].payloadLength, 65535u);
+
+  auto original = std::make_unique<MailRecord>(r[0]);
+  MailRecord copy = *original;
+  original.reset();
+  EXPECT_EQ(copy.sender(), "s");
+  EXPECT_EQ(copy.dateText(), "4 Jan 2000 23:30:00 +0900");
+  EXPECT_EQ(copy.extraText1(), "left");
+  EXPECT_EQ(copy.extraText2(), longest.extraText.substr(5));
+
+  copy.releaseListTexts();
+  EXPECT_TRUE(copy.sender().empty() && copy.dateText().empty() && copy.extraText2().empty());
+  // What pages show stays.
+  EXPECT_EQ(copy.subject, "subject");
+  EXPECT_EQ(copy.date, DateTime::Make(2000, 1, 4, 23, 30, 0));
 }
 
 TEST(MailRecord, PayloadLengthMustBeOneTo65535) {
