@@ -91,7 +91,10 @@ void FakeDisk::forEachChild(const std::string& key, Visit visit) const {
 
 bool FakeDisk::hasChildren(const std::string& key) const {
   bool found = false;
-  forEachChild(key, [&](const Node&) { return !(found = true); });
+  forEachChild(key, [&found](const Node&) {
+    found = true;
+    return false;  // one is enough
+  });
   return found;
 }
 
