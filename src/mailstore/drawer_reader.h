@@ -45,10 +45,13 @@ class DrawerReader {
   // fails otherwise: finish(false, result) is called, and the mails accepted before that one
   // in the list stay in the result.
   //
-  // The list is read in batches of mails: acceptIndex for each record of a batch in list
-  // order, then the batch's texts in file order, whatever the order of the list, with the
-  // header, body and accept hooks of each mail together as its bytes arrive. Each hook sees
-  // one mail only.
+  // The whole list is read first: acceptIndex for each record in list order, and the bytes of
+  // each accepted record are kept in the stretch of the drawer file where its texts begin.
+  // Then the stretches are read front to back, the texts of each in file order, whatever the
+  // order of the list; as a mail's bytes arrive, its record is read again from the kept bytes
+  // (a new record, not the one acceptIndex saw) and its header, body and accept hooks run
+  // together. Each hook sees one mail only. Without header and body, every hook of a mail runs
+  // as its record is read.
   bool run(MailList& result);
 
   const std::string& listPath() const { return listPath_; }
@@ -82,32 +85,29 @@ class DrawerReader {
   FileSystem& files() { return files_; }
 
  private:
-  // A mail whose index record was accepted, until its bytes have been handled.
-  struct Pending {
-    MailHandle record;  // null once skipped
-    std::uint64_t header = 0, body = 0, bodyEnd = 0;  // its ranges, clamped to the file
+  // Where the texts of one mail lie, clamped to the file.
+  struct MailRanges {
+    std::uint64_t header = 0, body = 0, bodyEnd = 0;  // its header and body
     std::uint64_t begin = 0, end = 0;                 // the part of them the run reads
   };
-  struct Batch {
-    std::vector<Pending> mails;  // in list order
-    std::vector<DrawerSpan> spans;
-    std::size_t failedAt = SIZE_MAX;  // the first mail that failed
-  };
-  enum class ListState { kMore, kEnded, kFailed };
-  // The list is taken this many accepted mails at a time: the texts of a batch are read in file
-  // order, and only one batch of mails waits for its texts.
-  static constexpr std::size_t kBatchMails = 8192;
+  struct Plan;
+  struct Stretch;
+  enum class ListState { kEnded, kFailed };
+  // The drawer file is cut into this many stretches of equal size. Each holds the accepted
+  // records whose texts begin in it until it is read, and gives them back then: while the
+  // kept mails grow, the waiting records shrink.
+  static constexpr std::size_t kStretches = 64;
 
-  // Reads index records into `batch` until it is full or the list ends or fails.
-  ListState readBatch(ListCursor& cursor, std::uint64_t drawerSize, Batch* batch);
-  // Reads the batch's texts in file order and runs the mail hooks on each.
-  void fetchBatch(InputFile* drawer, Batch& batch);
-  // Appends the kept mails of the batch to `result`; false when a mail of it failed.
-  bool keepBatch(Batch& batch, MailList& result);
+  // Reads the list to its end or its failure into `plan`.
+  ListState readList(ListCursor& cursor, Plan& plan);
+  // Reads the texts of one stretch in file order and runs the mail hooks on each.
+  void fetchStretch(InputFile* drawer, Stretch& stretch, Plan& plan);
+  // Appends the kept mails to `result` in list order; false when a mail failed.
+  bool keepPlanned(Plan& plan, MailList& result);
   // Works out the ranges of `record`; false when they name no range (a failed mail).
-  bool planMail(const MailRecord& record, std::uint64_t drawerSize, Pending* mail) const;
+  bool planMail(const MailRecord& record, std::uint64_t drawerSize, MailRanges* ranges) const;
   // The header, body and accept hooks with the mail's bytes; false when a hook skipped it.
-  bool handleMail(Pending& mail, std::string_view bytes);
+  bool handleMail(const MailRanges& ranges, MailRecord& record, std::string_view bytes);
 
   FileSystem& files_;
   std::string listPath_;

@@ -19,17 +19,20 @@ ListCursor::ListCursor(InputFile& file) : file_(&file) {}
 bool ListCursor::ensure(std::size_t count) {
   if (available() >= count) return true;
   if (!file_ || fileExhausted_ || failed_) return false;
-  // Drop what was consumed, then fetch at least what is missing, a whole chunk at a time.
-  buffer_.erase(0, next_);
-  next_ = 0;
-  while (buffer_.size() < count && !fileExhausted_) {
+  // Drop what was consumed before the marked record, then fetch at least what is missing,
+  // a whole chunk at a time.
+  const std::size_t drop = marking_ ? mark_ : next_;
+  buffer_.erase(0, drop);
+  next_ -= drop;
+  mark_ -= std::min(mark_, drop);
+  while (buffer_.size() - next_ < count && !fileExhausted_) {
     const std::uint64_t size = file_->size();
     if (fileOffset_ >= size) {
       fileExhausted_ = true;
       break;
     }
     const std::size_t want = static_cast<std::size_t>(
-        std::min<std::uint64_t>(std::max(count - buffer_.size(), kChunk), size - fileOffset_));
+        std::min<std::uint64_t>(std::max(count - (buffer_.size() - next_), kChunk), size - fileOffset_));
     const std::size_t old = buffer_.size();
     buffer_.resize(old + want);
     std::size_t got = 0;

@@ -35,6 +35,14 @@ class ListCursor {
   // memory, for one over a file only until the next read.
   bool ReadCStringView(std::string_view* out, std::size_t limit = kNoLimit);
 
+  // Marks where the next record begins: its bytes stay buffered until the next mark, and
+  // recordBytes() gives them once the record has been read.
+  void markRecord() {
+    mark_ = next_;
+    marking_ = true;
+  }
+  std::string_view recordBytes() const { return window_.substr(mark_, next_ - mark_); }
+
   // Bytes consumed so far.
   std::uint64_t position() const { return consumed_; }
   // True when no byte is left (a file cursor may have to read to find out).
@@ -56,6 +64,8 @@ class ListCursor {
   std::string buffer_;       // file mode: the fetched bytes not yet dropped
   std::string_view window_;  // the bytes readable now: the memory, or buffer_
   std::size_t next_ = 0;     // first unread byte of window_
+  std::size_t mark_ = 0;     // first byte of window_ of the record being read
+  bool marking_ = false;
   std::uint64_t consumed_ = 0;
 };
 

@@ -8,6 +8,7 @@
 
 #include "mailstore/list_cursor.h"
 #include "mailstore/mail_date.h"
+#include "mailstore/memory_files.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {
@@ -64,6 +65,35 @@ TEST(ListCursor, TextMustEndWithinItsLimit) {
   ASSERT_TRUE(c.ReadCString(&s));
   EXPECT_EQ(s, "de");
   EXPECT_TRUE(c.atEnd());
+}
+
+// A marked record's bytes must come out whole even when the cursor refilled its buffer from
+// the file in the middle of the record, as the reader keeps them to read the record again.
+TEST(ListCursor, MarkedRecordBytesSurviveRefillsOfTheBuffer) {
+  // Large records cross the 64 KiB steps in which the cursor reads the file.
+  const std::vector<std::size_t> sizes{1, 65000, 3, 64000, 40, 65400, 12};
+  DrawerWriter writer;
+  for (std::size_t size : sizes) writer.add(MailSpec{.subject = std::string(size, 's'), .body = "b"});
+  const std::string& list = writer.listBytes();
+  test::MemoryFiles files;
+  files.put("/list", list);
+  const std::unique_ptr<InputFile> file = files.openRead("/list");
+  ListCursor cursor(*file);
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    cursor.markRecord();
+    MailRecord record;
+    ASSERT_TRUE(record.read(cursor)) << "record " << i;
+    const std::size_t begin = writer.recordOffset(i);
+    const std::size_t end = i + 1 < sizes.size() ? writer.recordOffset(i + 1) : list.size();
+    ASSERT_EQ(cursor.recordBytes(), std::string_view(list).substr(begin, end - begin)) << "record " << i;
+    // The kept bytes read as the same record again.
+    ListCursor again(cursor.recordBytes());
+    MailRecord copy;
+    ASSERT_TRUE(copy.read(again));
+    EXPECT_EQ(copy.subject.size(), sizes[i]);
+  }
+  EXPECT_TRUE(cursor.atEnd());
+  EXPECT_EQ(files.bytesRead, list.size());  // marking keeps bytes, it never reads them twice
 }
 
 // The example record of docs/drawer-format.md, byte for byte: pins the writer and the reader
