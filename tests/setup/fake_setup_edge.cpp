@@ -289,9 +289,13 @@ class FakeKey : public RegistryKey {
 }  // namespace
 
 FakeRegistry::Key& FakeRegistry::put(RegistryRoot root, const std::string& path) {
-  for (std::size_t end = path.find('\\'); end != std::string::npos; end = path.find('\\', end + 1)) {
-    put(root, path.substr(0, end));
-  }
+  // Each level once: a key 30 levels deep makes 30 keys, not 2 to the 30th calls.
+  for (std::size_t end = FindCharDbcs(path, '\\'); end != std::string::npos; end = FindCharDbcs(path, '\\', end + 1))
+    putOne(root, path.substr(0, end));
+  return putOne(root, path);
+}
+
+FakeRegistry::Key& FakeRegistry::putOne(RegistryRoot root, const std::string& path) {
   Key& k = keys_[{root, AsciiFolded(path)}];
   if (k.path.empty()) {
     k.path = path;
@@ -331,14 +335,12 @@ std::vector<std::string> FakeRegistry::subkeys(RegistryRoot root, const std::str
   const std::string parent = AsciiFolded(path);
   std::vector<const Key*> found;
   for (const auto& [id, k] : keys_) {
-    const std::size_t last = id.second.rfind('\\');
-    const std::string keyParent = last == std::string::npos ? std::string() : id.second.substr(0, last);
-    if (id.first == root && keyParent == parent) found.push_back(&k);
+    if (id.first == root && ParentKey(id.second) == parent) found.push_back(&k);
   }
   std::sort(found.begin(), found.end(), [](const Key* a, const Key* b) { return a->order < b->order; });
   std::vector<std::string> names;
   for (const Key* k : found) {
-    const std::size_t last = k->path.rfind('\\');
+    const std::size_t last = FindLastCharDbcs(k->path, '\\');
     names.push_back(last == std::string::npos ? k->path : k->path.substr(last + 1));
   }
   return names;

@@ -118,7 +118,9 @@ class FakeRegistry : public Registry {
 
  private:
   using Id = std::pair<RegistryRoot, std::string>;
+  // The key and every key above it.
   Key& put(RegistryRoot root, const std::string& path);
+  Key& putOne(RegistryRoot root, const std::string& path);
   std::map<Id, Key> keys_;
   std::uint64_t nextOrder_ = 0;
 };

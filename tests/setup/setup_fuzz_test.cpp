@@ -54,6 +54,19 @@ TEST(SetupFuzz, MutatedInformationFilesNeverReachOthersFilesOrKeys) {
   }
 }
 
+// Found by the fuzzer: a folder of characters whose second byte is a backslash gave an uninstall
+// key the machine in memory split at those bytes and then made level upon level again, in time
+// exponential in the depth. It must be a quick run that keeps every property.
+TEST(SetupFuzz, FolderOfBackslashTrailBytesMakesItsKeyInOnePass) {
+  const std::string info(
+      "[install]\rtist\xF7\xFF\xA1\xFF\xFF\rtitle=\xFF\xFF\xFF\xFF\xC0~\xFF\xFF\\o@ld=\x82\\"
+      "\x82\\=seolder\"\nf\"\nfolder=ce=\x82\\o\x08" "d\x0E" "er=cee=\x82\\older=4e==ee=\x82\\"
+      "\x82\\=see=\x82\\o@=\x82\\older=4e==ee=\x82\\\x82\\=see=\x82\\old=\x82\\\x82\\=see=\x82"
+      "\\o@lder=se=\x82\\o=ldhrseeua-c\n[[[-se",
+      182);
+  EXPECT_EQ(test::SetupInfoViolation(info), "");
+}
+
 TEST(SetupFuzz, RandomBytesAndLongLines) {
   std::mt19937 random(7);
   for (int round = 0; round < 300; ++round) {
