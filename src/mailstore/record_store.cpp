@@ -11,8 +11,8 @@ std::string_view RecordStore::keep(std::string_view bytes) {
     // The rest of the last block stays unused; a string longer than a block gets one its size.
     const std::size_t next = room_ == 0 ? kFirstBlock : std::min(2 * room_, kLargestBlock);
     const std::size_t size = std::max(next, bytes.size());
-    blocks_.reserve(blocks_.size() + 1);
-    blocks_.push_back(std::unique_ptr<char[]>(new char[size]));
+    std::unique_ptr<char[]> block(new char[size]);
+    blocks_.push_back(std::move(block));  // freed again if the list of blocks cannot grow
     room_ = size;
     used_ = 0;
     capacity_ += size;
