@@ -1,5 +1,5 @@
-// The machine in memory that the setup tests and fuzzers run on: its registry must make deep
-// keys in time linear in their depth and split key paths only at whole characters.
+// The machine in memory that the setup tests and fuzzers run on: deep keys and folder trees
+// must cost time linear in their size, and paths split only at whole characters.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,6 +25,32 @@ TEST(FakeRegistry, ABackslashTrailByteDoesNotSplitAKey) {
   registry.addKey(RegistryRoot::CurrentUser, so + "ft\\sub");
   EXPECT_EQ(registry.subkeys(RegistryRoot::CurrentUser, ""), (std::vector<std::string>{so + "ft"}));
   EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "\x83"));
+}
+
+TEST(FakeDisk, AFolderListsItsChildrenOnlyAndStepsOverTheirTrees) {
+  FakeDisk disk;
+  std::string deep = "C:\\app\\abc";
+  for (int level = 0; level < 200; ++level) deep += "\\d" + std::to_string(level);
+  disk.addFile(deep + "\\leaf.txt");
+  // Names that sort among the descendants of "abc" byte by byte, and after them.
+  disk.addFile("C:\\app\\abc.txt");
+  disk.addFile("C:\\app\\abc-old");
+  disk.addFolder("C:\\app\\abd");
+  std::vector<FolderEntry> entries;
+  ASSERT_TRUE(disk.listFolder("C:\\app", &entries));
+  std::vector<std::string> names;
+  for (const FolderEntry& entry : entries) names.push_back(entry.name + (entry.isFolder ? "\\" : ""));
+  EXPECT_EQ(names, (std::vector<std::string>{"abc\\", "abc.txt", "abc-old", "abd\\"}));
+
+  // Each level of the 200-deep tree, listed as removal lists it, holds the one folder below.
+  std::string folder = "C:\\app\\abc";
+  for (int level = 0; level < 200; ++level) {
+    entries.clear();
+    ASSERT_TRUE(disk.listFolder(folder, &entries));
+    ASSERT_EQ(entries.size(), 1u);
+    folder += "\\" + entries[0].name;
+  }
+  EXPECT_EQ(folder, deep);
 }
 
 }  // namespace
