@@ -47,7 +47,10 @@ class PublishSettings : public SettingsNode {
     return feedCount_ >= kMinFeedCount && feedCount_ <= kMaxFeedCount ? feedCount_ : kDefaultFeedCount;
   }
 
-  friend bool operator==(const PublishSettings&, const PublishSettings&) = default;
+  friend bool operator==(const PublishSettings& a, const PublishSettings& b) {
+    return a.charset_ == b.charset_ && a.keepUnchanged_ == b.keepUnchanged_ && a.feedUrl_ == b.feedUrl_ &&
+           a.feedCount_ == b.feedCount_;
+  }
 
   static constexpr const char* kShiftJis = "Shift_JIS";
   static constexpr const char* kUtf8 = "UTF-8";
