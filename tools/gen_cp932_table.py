@@ -26,9 +26,18 @@ def pair(lead, trail):
     return ord(text) if len(text) == 1 else 0
 
 
-def rows(values):
-    return ",\n".join("    " + ", ".join("0x%04X" % v for v in values[i:i + 16])
-                      for i in range(0, len(values), 16))
+def rows(values, digits=4, per_row=16):
+    return ",\n".join("    " + ", ".join("0x%0*X" % (digits, v) for v in values[i:i + per_row])
+                      for i in range(0, len(values), per_row))
+
+
+def utf8_entry(code):
+    """The UTF-8 bytes of `code` in the low bytes (first byte lowest) and their count in the top
+    byte; 0 for no character."""
+    if code == 0:
+        return 0
+    data = chr(code).encode("utf-8")
+    return sum(b << (8 * i) for i, b in enumerate(data)) | (len(data) << 24)
 
 
 def main():
@@ -41,6 +50,11 @@ def main():
         f.write("extern const std::uint16_t kSingle[256] = {\n%s};\n\n" % rows(singles))
         f.write("// [lead index][trail]: lead bytes 0x81-0x9F, then 0xE0-0xFC; 0 where no character.\n")
         f.write("extern const std::uint16_t kPairs[%d] = {\n%s};\n\n" % (len(pairs), rows(pairs)))
+        f.write("// The same characters as UTF-8: bytes from the lowest, their count in the top byte.\n")
+        f.write("extern const std::uint32_t kSingleUtf8[256] = {\n%s};\n\n"
+                % rows([utf8_entry(v) for v in singles], 8, 8))
+        f.write("extern const std::uint32_t kPairsUtf8[%d] = {\n%s};\n\n"
+                % (len(pairs), rows([utf8_entry(v) for v in pairs], 8, 8)))
         f.write("}  // namespace mogura::cp932_table\n")
 
 

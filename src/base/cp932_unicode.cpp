@@ -1,5 +1,6 @@
 #include "base/cp932_unicode.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -9,6 +10,8 @@ namespace mogura {
 namespace cp932_table {
 extern const std::uint16_t kSingle[256];
 extern const std::uint16_t kPairs[60 * 256];
+extern const std::uint32_t kSingleUtf8[256];
+extern const std::uint32_t kPairsUtf8[60 * 256];
 }  // namespace cp932_table
 
 namespace {
@@ -37,6 +40,12 @@ inline char* PutUtf8(char32_t code, char* o) {
   return o;
 }
 
+// Writes a character of the UTF-8 tables at `o`: four bytes stored, its count kept.
+inline char* PutTableEntry(std::uint32_t entry, char* o) {
+  std::memcpy(o, &entry, 4);  // little-endian: the first byte of the character lowest
+  return o + (entry >> 24);
+}
+
 // True when the eight bytes at `p` are all ASCII.
 inline bool EightAscii(const unsigned char* p) {
   std::uint64_t word;
@@ -57,6 +66,7 @@ Cp932Char DecodeCp932(std::string_view text, std::size_t at) {
 }
 
 char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t* consumed) {
+  static_assert(std::endian::native == std::endian::little, "the UTF-8 tables hold their bytes lowest first");
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
   while (p < end) {
@@ -67,16 +77,18 @@ char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t
       continue;
     }
     const unsigned char c = *p;
-    if (c < 0x80) {
-      *o++ = static_cast<char>(c);
-      ++p;
-    } else if (!IsLeadByte(c)) {
-      o = PutUtf8(cp932_table::kSingle[c], o);
+    if (!IsLeadByte(c)) {
+      o = PutTableEntry(cp932_table::kSingleUtf8[c], o);
       ++p;
     } else if (p + 1 < end) {
-      const char32_t code = PairCode(c, p[1]);
-      o = PutUtf8(code != 0 ? code : kReplacement, o);
-      p += code != 0 ? 2 : 1;
+      const std::uint32_t entry = cp932_table::kPairsUtf8[LeadRow(c) * 256u + p[1]];
+      if (entry != 0) {
+        o = PutTableEntry(entry, o);
+        p += 2;
+      } else {
+        o = PutUtf8(kReplacement, o);
+        ++p;
+      }
     } else if (final) {
       o = PutUtf8(kReplacement, o);
       ++p;
@@ -90,8 +102,9 @@ char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t
 
 std::size_t AppendUtf8FromCp932(std::string_view text, std::string* out, bool final) {
   const std::size_t start = out->size();
-  // Every byte becomes at most three: a lone byte as U+FFFD or a katakana, a pair as one character.
-  out->resize(start + 3 * text.size());
+  // Every byte becomes at most three: a lone byte as U+FFFD or a katakana, a pair as one
+  // character; one more byte of room for the four-byte store of the last character.
+  out->resize(start + 3 * text.size() + 1);
   std::size_t consumed = 0;
   char* const end = ConvertCp932ToUtf8(text, out->data() + start, final, &consumed);
   out->resize(static_cast<std::size_t>(end - out->data()));

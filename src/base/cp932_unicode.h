@@ -17,7 +17,7 @@ struct Cp932Char {
 };
 Cp932Char DecodeCp932(std::string_view text, std::size_t at);
 
-// Writes the UTF-8 form of `text` at `out`, which has room for 3 * text.size() bytes, and
+// Writes the UTF-8 form of `text` at `out`, which has room for 3 * text.size() + 1 bytes, and
 // returns the end of what was written; `*consumed` receives the bytes of `text` used. When
 // `final` is false and `text` ends in a lead byte, that byte is left over (its trail may come
 // with the next piece).

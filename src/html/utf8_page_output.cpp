@@ -86,7 +86,7 @@ void Utf8PageOutput::emit(std::string_view bytes) {
 }
 
 std::size_t Utf8PageOutput::emitConverted(std::string_view text, bool final) {
-  reserveOut(3 * text.size());
+  reserveOut(3 * text.size() + 1);
   std::size_t used = 0;
   char* const end = ConvertCp932ToUtf8(text, out_.get() + outUsed_, final, &used);
   outUsed_ = static_cast<std::size_t>(end - out_.get());
@@ -102,8 +102,14 @@ std::size_t Utf8PageOutput::pass(std::string_view text, bool final) {
   std::size_t at = 0;
   while (at < n) {
     if (!insideMeta_) {
-      // Plain text up to the next '<', which is never the trail byte of a character.
-      const auto* lt = static_cast<const char*>(std::memchr(text.data() + at, '<', n - at));
+      // Plain text up to the next '<' that may begin a meta tag. '<' is never the trail byte
+      // of a character (nor 'm'), so the text converts the same in one piece or cut there.
+      const char* lt = text.data() + at;
+      const char* const last = text.data() + n;
+      while ((lt = static_cast<const char*>(std::memchr(lt, '<', static_cast<std::size_t>(last - lt)))) != nullptr) {
+        if (lt + 1 == last || lt[1] == 'm' || lt[1] == 'M') break;
+        ++lt;
+      }
       const std::size_t stop = lt ? static_cast<std::size_t>(lt - text.data()) : n;
       if (stop > at) {
         at += emitConverted(text.substr(at, stop - at), final || lt != nullptr);
