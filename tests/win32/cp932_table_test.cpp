@@ -23,7 +23,8 @@ TEST(Cp932Table, EverySingleByteAndEveryPairMapsAsTheSystemMapsIt) {
   for (int b = 0; b < 256; ++b) {
     if (IsLeadByte(static_cast<unsigned char>(b))) continue;
     const std::string one(1, static_cast<char>(b));
-    EXPECT_EQ(DecodeCp932(one, 0).code, SystemCharacter(one)) << "byte " << b;
+    EXPECT_EQ(static_cast<unsigned>(DecodeCp932(one, 0).code), static_cast<unsigned>(SystemCharacter(one)))
+        << "byte " << b;
   }
   for (int lead = 0; lead < 256; ++lead) {
     if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
@@ -36,8 +37,8 @@ TEST(Cp932Table, EverySingleByteAndEveryPairMapsAsTheSystemMapsIt) {
       const char32_t mine = ours.length == 2 ? ours.code : 0;
       if (mine != system) {
         ++differences;
-        ADD_FAILURE() << std::hex << "pair " << lead << " " << trail << ": ours " << mine << ", the system's "
-                      << system;
+        ADD_FAILURE() << std::hex << "pair " << lead << " " << trail << ": ours " << static_cast<unsigned>(mine)
+                      << ", the system's " << static_cast<unsigned>(system);
         if (differences > 20) return;
       }
     }
