@@ -26,7 +26,8 @@ const std::vector<std::string> kInfo = {
     "[Install]", "Title=Mogura", "Folder=mogura", "1=mogura.exe", "2=guide.htm,doc\\guide.htm",
     "3=evil.dll,..\\evil.dll", "[Group]", "1=Mogura,mogura.exe", "2=Guide,doc\\guide.htm",
     "[Reg]", "1=HKEY_CURRENT_USER\\Software\\Pikomaru\\mogura", "2=HKEY_CURRENT_USER", "3=HKEY_LOCAL_MACHINE\\",
-    "4=HKEY_CLASSES_ROOT\\\\", "5=HKEY_CURRENT_USERX\\Software", "6=HKCU\\Software", "7=HKEY_CLASSES_ROOT\\.mog"};
+    "4=HKEY_CLASSES_ROOT\\\\", "5=HKEY_CURRENT_USERX\\Software", "6=HKCU\\Software", "7=HKEY_CLASSES_ROOT\\.mog",
+    "8=HKEY_CLASSES_ROOT\\CLSID\\{mogura}"};
 
 // An installed product, as the copy page leaves it, and the removal process started for it.
 struct Installed {
@@ -44,6 +45,8 @@ struct Installed {
     setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other");
     setup.registry.addKey(RegistryRoot::ClassesRoot, ".mog\\shell");
     setup.registry.addKey(RegistryRoot::ClassesRoot, ".txt");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, "CLSID\\{mogura}\\InprocServer32");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, "CLSID\\{other}");
     setup.system.module = kCopy;
     context = setup.prepare("x " + kPath + "setup.exe");
   }
@@ -58,15 +61,17 @@ TEST(Removal, EverythingGoesInOrderAndBadRegValuesAreSkipped) {
   EXPECT_EQ(installed.dialog.workingText(), Text(IDS_SETUP_REMOVING));
   EXPECT_EQ(installed.dialog.closeButtonText(), Text(IDS_SETUP_CLOSE_BUTTON));
   EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
-  // Values 2 to 6 name no key below a root: each is told, none deletes anything.
-  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(5, Text(IDS_SETUP_REG_BROKEN)));
+  // Values 2 to 7 name no key two levels below a root: each is told, none deletes anything.
+  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(6, Text(IDS_SETUP_REG_BROKEN)));
   EXPECT_EQ(installed.setup.boxes.shown[0].icon, MessageIcon::Error);
   const FakeRegistry& registry = installed.setup.registry;
   EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, test::kShellFolders));
-  EXPECT_FALSE(registry.hasKey(RegistryRoot::ClassesRoot, ".mog"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, ".mog"));  // one level below the root
   EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, ".txt"));
+  EXPECT_FALSE(registry.hasKey(RegistryRoot::ClassesRoot, "CLSID\\{mogura}"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, "CLSID\\{other}"));
   EXPECT_FALSE(registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
   // Files, folders and links are gone; the file beside the folder that an entry climbs to stays.
@@ -108,14 +113,14 @@ TEST(Removal, OtherFilesAreAskedAboutAndKeptOnNo) {
   installed.setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
   EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
   const std::vector<std::string> texts = installed.setup.boxes.texts();
-  // Five Reg messages, then the questions in directory order (the .GID file goes without one).
-  const std::vector<std::string> after(texts.begin() + 5, texts.end());
+  // Six Reg messages, then the questions in directory order (the .GID file goes without one).
+  const std::vector<std::string> after(texts.begin() + 6, texts.end());
   EXPECT_EQ(after, (std::vector<std::string>{kPath + "doc\\help.gid.bak" + Text(IDS_SETUP_ASK_DELETE),
                                              kPath + "notes.txt" + Text(IDS_SETUP_ASK_DELETE),
                                              "C:\\Program Files\\mogura" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
-  EXPECT_EQ(installed.setup.boxes.shown[5].caption, "Mogura");
-  EXPECT_EQ(installed.setup.boxes.shown[5].buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(installed.setup.boxes.shown[5].icon, MessageIcon::Question);
+  EXPECT_EQ(installed.setup.boxes.shown[6].caption, "Mogura");
+  EXPECT_EQ(installed.setup.boxes.shown[6].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(installed.setup.boxes.shown[6].icon, MessageIcon::Question);
   EXPECT_FALSE(installed.setup.disk.has(kPath + "doc"));
   EXPECT_TRUE(installed.setup.disk.has(kPath + "notes.txt"));
   // The uninstall entry and the links still go.
@@ -167,14 +172,26 @@ TEST(Removal, DeleteKeyTreeWalksPastKeysThatCannotBeDeleted) {
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Keep"));
 }
 
-TEST(Removal, RegValuesNameAKeyBelowARoot) {
+TEST(Removal, RegValuesNameAKeyTwoLevelsBelowARootThatNoOtherProgramShares) {
   const auto parsed = ParseRegListValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Pikomaru");
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->root, RegistryRoot::LocalMachine);
   EXPECT_EQ(parsed->subkey, "SOFTWARE\\Pikomaru");
-  EXPECT_EQ(ParseRegListValue("HKEY_CLASSES_ROOT\\.mog")->root, RegistryRoot::ClassesRoot);
-  for (const char* bad : {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\", "HKEY_CURRENT_USER\\\\Software",
-                          "HKEY_CURRENT_USER/Software", "hkey_current_user\\Software", "HKEY_USERS\\x", ""}) {
+  EXPECT_EQ(ParseRegListValue("HKEY_CLASSES_ROOT\\Mogura.Page\\shell")->root, RegistryRoot::ClassesRoot);
+  EXPECT_EQ(ParseRegListValue("HKEY_CURRENT_USER\\Software\\" + test::kSo + "\\x")->subkey,
+            "Software\\" + test::kSo + "\\x");  // a trail byte 0x5C is no separator
+  EXPECT_TRUE(ParseRegListValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\MicrosoftPikomaru"));
+  for (const char* bad :
+       {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\", "HKEY_CURRENT_USER\\\\Software",
+        "HKEY_CURRENT_USER/Software", "hkey_current_user\\Software\\x", "HKEY_USERS\\x\\y", "",
+        // One level below a root: every program's settings, or a file type.
+        "HKEY_CURRENT_USER\\Software", "HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_CLASSES_ROOT\\.txt",
+        // Empty levels: doubled, or a trailing backslash.
+        "HKEY_CURRENT_USER\\Software\\\\Pikomaru", "HKEY_CURRENT_USER\\Software\\Pikomaru\\",
+        // Shared keys of the system, in any case, however deep.
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft", "HKEY_CURRENT_USER\\software\\microsoft\\Windows",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.mog", "HKEY_CURRENT_USER\\Software\\Policies\\x",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Pikomaru", "HKEY_CLASSES_ROOT\\Wow6432Node\\CLSID"}) {
     EXPECT_FALSE(ParseRegListValue(bad)) << bad;
   }
 }
