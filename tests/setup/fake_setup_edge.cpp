@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/cp932.h"
+#include "setup/uninstall_entry.h"
 
 namespace mogura::test {
 namespace {
@@ -403,6 +404,11 @@ FakeSetup::FakeSetup() {
   disk.addFolder(kProgramsFolder);
   disk.addFolder(kDesktopFolder);
   disk.addFolder(kStartupFolder);
+}
+
+void FakeSetup::writeUninstallEntry(const std::string& folder, const std::string& setupPath) {
+  registry.setString(RegistryRoot::LocalMachine, UninstallKeyPath(folder), "UninstallString",
+                     "\"" + setupPath + "\" /r");
 }
 
 void FakeSetup::writeInfo(const std::vector<std::string>& lines, const std::string& path) {

@@ -196,6 +196,8 @@ struct FakeSetup {
 
   // Writes D:\setup.INF with these lines (joined with CR LF).
   void writeInfo(const std::vector<std::string>& lines, const std::string& path = "D:\\setup.INF");
+  // The uninstall entry an installation of `folder` with the setup program `setupPath` leaves.
+  void writeUninstallEntry(const std::string& folder, const std::string& setupPath);
   // PrepareSetup with `arguments`; the test fails when it does not succeed.
   SetupContext prepare(const std::string& arguments = "") {
     SetupCommand command;

@@ -9,6 +9,7 @@
 #include "setup/file_removal.h"
 #include "setup/registry_removal.h"
 #include "setup/removal_start.h"
+#include "setup/setup_start.h"
 #include "setup/uninstall_entry.h"
 
 namespace mogura {
@@ -225,6 +226,7 @@ struct RemovalStart {
   explicit RemovalStart(std::vector<std::string> lines = kInfo) {
     setup.writeInfo(lines, kPath + "setup.INF");
     setup.disk.addFile(kPath + "setup.exe", "installed setup");
+    setup.writeUninstallEntry("mogura", kPath + "setup.exe");
     setup.system.module = kPath + "setup.exe";
     context = setup.prepare("/r");
   }
@@ -270,6 +272,55 @@ TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
   EXPECT_EQ(failing.setup.boxes.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
   EXPECT_EQ(failing.setup.boxes.shown.back().caption, "");
   EXPECT_TRUE(failing.setup.disk.below("C:\\WINDOWS\\system32").empty());  // our copy does not stay
+}
+
+// "setup /r" from the unpacked distribution (or any other copy) removes nothing: not its own
+// folder, and not the installation's entry and links either.
+TEST(RemovalStartTest, OnlyTheInstalledSetupProgramRemoves) {
+  for (const std::string_view arguments : {"/r", "x D:\\dist\\setup.exe"}) {
+    FakeSetup setup;
+    setup.writeInfo(kInfo, "D:\\dist\\setup.INF");
+    setup.disk.addFile("D:\\dist\\setup.exe", "unpacked");
+    setup.disk.addFile("D:\\dist\\mogura.exe", "unpacked");
+    setup.writeInfo(kInfo, kPath + "setup.INF");
+    setup.disk.addFile(kPath + "setup.exe", "installed");
+    setup.writeUninstallEntry("mogura", kPath + "setup.exe");
+    setup.system.module = arguments == "/r" ? "D:\\dist\\setup.exe" : kCopy;
+    SetupCommand command;
+    SetupContext context;
+    EXPECT_FALSE(PrepareSetup(setup.edge, arguments, &command, &context)) << arguments;
+    EXPECT_EQ(setup.boxes.texts(),
+              std::vector<std::string>{"D:\\dist\\setup.exe" + Text(IDS_SETUP_NOT_INSTALLED_HERE) +
+                                       Text(IDS_SETUP_CONTROL_PANEL_NOTE)})
+        << arguments;
+    EXPECT_EQ(setup.boxes.shown[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(setup.system.started.empty());
+    EXPECT_EQ(setup.disk.below("D:\\dist").size(), 3u);
+    EXPECT_TRUE(setup.disk.has(kPath + "setup.exe"));
+    EXPECT_TRUE(setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
+  }
+
+  // Without an uninstall entry nothing is installed that this copy could remove.
+  RemovalStart notInstalled;
+  notInstalled.setup.registry.deleteKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura"));
+  notInstalled.setup.boxes.shown.clear();
+  SetupCommand command;
+  SetupContext context;
+  EXPECT_FALSE(PrepareSetup(notInstalled.setup.edge, "/r", &command, &context));
+  EXPECT_EQ(notInstalled.setup.boxes.shown.size(), 1u);
+}
+
+// The installed program started by another spelling of its path is still the installed one.
+TEST(RemovalStartTest, TheInstalledProgramByAnotherSpellingOfItsPath) {
+  RemovalStart start;
+  start.setup.system.module = "c:\\program files\\MOGURA\\SETUP.EXE";
+  start.context = start.setup.prepare("/r");
+  EXPECT_EQ(start.context.installPath, "C:\\Program Files\\mogura\\");
+  start.setup.disk.shortNames[kPath + "setup.exe"] = "C:\\PROGRA~1\\mogura\\setup.exe";
+  start.setup.system.module = "C:\\PROGRA~1\\mogura\\setup.exe";
+  start.setup.writeInfo(kInfo, "C:\\PROGRA~1\\mogura\\setup.INF");
+  start.setup.prepare("/r");
+  EXPECT_TRUE(start.setup.boxes.shown.empty());
 }
 
 TEST(RemovalStartTest, CopyNames) {
