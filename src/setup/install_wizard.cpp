@@ -57,8 +57,8 @@ bool InstallWizard::acceptFreeSpace() {
   const std::uint64_t measure = edge_.setupFiles.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
   if (measure >= kLowSpaceMeasure) return true;
   const std::string question = FormatText(LoadText(IDS_SETUP_LOW_SPACE), std::to_string(MegabytesShown(measure)));
-  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo) ==
-         MessageAnswer::Yes;
+  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo,
+                          MessageAnswer::Yes) == MessageAnswer::Yes;
 }
 
 WizardPage InstallWizard::leaveOptionsPage(bool startMenu, bool desktop) {

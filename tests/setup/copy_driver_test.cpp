@@ -9,6 +9,7 @@
 namespace mogura {
 namespace {
 
+using test::FakeDisk;
 using test::FakeSetup;
 using test::kDesktopFolder;
 using test::kProgramsFolder;
@@ -111,6 +112,62 @@ TEST(CopyDriver, SubfolderFailureStopsThatFileOnly) {
   RunAllSteps(install.driver);
   EXPECT_EQ(install.setup.boxes.texts(), std::vector<std::string>{kPath + "doc" + Text(IDS_SETUP_FILE_IN_THE_WAY)});
   EXPECT_TRUE(install.setup.disk.has(kPath + "mogura.exe"));
+}
+
+// The copy never writes through a link: the installation folder, a folder on the way and the
+// target file are each checked, and each refusal is the copy's failure message.
+TEST(CopyDriver, NeverWritesThroughALink) {
+  Install folderLink(kInfo);
+  folderLink.setup.disk.addFolder("D:\\Other");
+  folderLink.setup.disk.addLink(kPath, "D:\\Other", true);
+  RunAllSteps(folderLink.driver);
+  EXPECT_EQ(folderLink.setup.boxes.texts(),
+            (std::vector<std::string>{
+                "setup.exe" + Text(IDS_SETUP_COPY_FAILED), "setup.INF" + Text(IDS_SETUP_COPY_FAILED),
+                "mogura.exe" + Text(IDS_SETUP_COPY_FAILED), "guide.htm" + Text(IDS_SETUP_COPY_FAILED)}));
+  EXPECT_TRUE(folderLink.setup.disk.below("D:\\Other").empty());
+
+  Install subfolderLink(kInfo);
+  subfolderLink.setup.disk.addFolder(kPath);
+  subfolderLink.setup.disk.addFile("D:\\Notes\\guide.htm", "the user's");
+  subfolderLink.setup.disk.addLink(kPath + "doc", "D:\\Notes", true);
+  RunAllSteps(subfolderLink.driver);
+  EXPECT_EQ(subfolderLink.setup.boxes.texts(),
+            std::vector<std::string>{"guide.htm" + Text(IDS_SETUP_COPY_FAILED)});
+  EXPECT_EQ(subfolderLink.setup.disk.bytesOf("D:\\Notes\\guide.htm"), "the user's");
+  EXPECT_EQ(subfolderLink.setup.disk.bytesOf(kPath + "mogura.exe"), "program");
+
+  Install fileLink(kInfo);
+  fileLink.setup.disk.addFile("D:\\mine.exe", "the user's");
+  fileLink.setup.disk.addLink(kPath + "mogura.exe", "D:\\mine.exe", false);
+  RunAllSteps(fileLink.driver);
+  EXPECT_EQ(fileLink.setup.boxes.texts(),
+            std::vector<std::string>{"mogura.exe" + Text(IDS_SETUP_COPY_FAILED)});
+  EXPECT_EQ(fileLink.setup.disk.bytesOf("D:\\mine.exe"), "the user's");
+}
+
+// What setup makes of the installation is protected as the program-files folder is; what
+// existed stays as it was, and the user's Start menu folder is the user's.
+TEST(CopyDriver, TheFoldersItMakesAreProtected) {
+  std::vector<std::string> lines = kInfo;
+  lines.push_back("[Group]");
+  lines.push_back("1=Mogura,mogura.exe");
+  Install install(lines);
+  install.context.installPath = "C:\\Tools\\mogura\\";
+  RunAllSteps(install.driver);
+  const FakeDisk& disk = install.setup.disk;
+  for (const char* folder : {"C:\\Tools", "C:\\Tools\\mogura", "C:\\Tools\\mogura\\doc"}) {
+    EXPECT_TRUE(disk.isProtectedFolder(folder)) << folder;
+  }
+  EXPECT_TRUE(disk.hasFolder(kProgramsFolder + "\\Mogura"));
+  EXPECT_FALSE(disk.isProtectedFolder(kProgramsFolder + "\\Mogura"));
+
+  Install existing(kInfo);
+  existing.setup.disk.addFolder(kPath);
+  RunAllSteps(existing.driver);
+  EXPECT_FALSE(existing.setup.disk.isProtectedFolder(kPath));
+  EXPECT_TRUE(existing.setup.disk.isProtectedFolder(kPath + "doc"));
+  EXPECT_FALSE(existing.setup.disk.isProtectedFolder("C:\\Program Files"));
 }
 
 TEST(CopyDriver, StartMenuGroupAndDesktopLinks) {

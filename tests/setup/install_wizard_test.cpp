@@ -140,7 +140,7 @@ TEST(FolderCreation, ChainFromTheFirstLevelAfterTheRoot) {
   EXPECT_TRUE(CreateFolderChain(setup.edge, "C:\\a\\" + kSo + "\\c\\"));
   EXPECT_EQ(setup.disk.below("C:\\a"), (std::vector<std::string>{"C:\\a\\" + kSo, "C:\\a\\" + kSo + "\\c"}));
   EXPECT_TRUE(CreateFolderChain(setup.edge, "C:\\a\\" + kSo + "\\c\\"));  // existing folders count
-  EXPECT_TRUE(CreateFolderLevel(setup.edge, "Q:\\"));                     // a drive root at once
+  EXPECT_TRUE(CreateFolderLevel(setup.edge, "Q:\\", NewFolder::Plain));   // a drive root at once
   // Without a drive root the whole path is one level.
   setup.disk.currentFolder = "C:\\a";
   EXPECT_TRUE(CreateFolderChain(setup.edge, "rel\\"));

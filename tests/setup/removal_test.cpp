@@ -15,6 +15,7 @@
 namespace mogura {
 namespace {
 
+using test::FakeDisk;
 using test::FakeRegistry;
 using test::FakeSetup;
 using test::kProgramsFolder;
@@ -145,6 +146,105 @@ TEST(Removal, CancelStopsTheFolderWalkAtOnce) {
   // A drive root is never walked, and nothing is asked.
   EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\"));
   EXPECT_EQ(setup.boxes.shown.size(), 2u);
+}
+
+// The help-index rule judges the text after the first dot, in any case.
+TEST(Removal, HelpIndexFilesGoWithoutAQuestionOthersAreAsked) {
+  FakeSetup setup;
+  SetupContext context;
+  context.title = "T";
+  for (const char* name : {"X.GID", "x.gid", "a.b.gid", "a.gid.txt", "gid", "a.gidx"})
+    setup.disk.addFile("C:\\m\\" + std::string(name));
+  setup.boxes.answer = MessageAnswer::No;
+  EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\m\\"));
+  EXPECT_EQ(setup.boxes.texts(),
+            (std::vector<std::string>{
+                "C:\\m\\a.b.gid" + Text(IDS_SETUP_ASK_DELETE),
+                "C:\\m\\a.gid.txt" + Text(IDS_SETUP_ASK_DELETE), "C:\\m\\gid" + Text(IDS_SETUP_ASK_DELETE),
+                "C:\\m\\a.gidx" + Text(IDS_SETUP_ASK_DELETE), "C:\\m" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
+  EXPECT_EQ(setup.disk.below("C:\\m"),
+            (std::vector<std::string>{"C:\\m\\a.b.gid", "C:\\m\\a.gid.txt", "C:\\m\\gid", "C:\\m\\a.gidx"}));
+}
+
+// A junction inside the installation folder (to the user's notes, say) is asked about once by
+// its own path, and Yes removes the junction: nothing it points to is deleted or asked about.
+TEST(Removal, ALinkToAFolderIsAskedAboutAndNeverEntered) {
+  for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+    Installed installed;
+    installed.setup.disk.addFile("D:\\Notes\\diary.txt", "mine");
+    installed.setup.disk.addFile("D:\\Notes\\HELP.GID", "index");
+    installed.setup.disk.addFolder("D:\\Notes\\empty");
+    installed.setup.disk.addLink(kPath + "data", "D:\\Notes", true);
+    installed.setup.boxes.answer = answer;
+    const std::string outcome = installed.dialog.run();
+    std::vector<std::string> questions;
+    for (const test::ShownBox& box : installed.setup.boxes.shown) {
+      if (box.buttons == MessageButtons::YesNoCancel) questions.push_back(box.text);
+    }
+    EXPECT_EQ(questions, std::vector<std::string>{kPath + "data" + Text(IDS_SETUP_ASK_DELETE)});
+    EXPECT_EQ(installed.setup.disk.bytesOf("D:\\Notes\\diary.txt"), "mine");
+    EXPECT_TRUE(installed.setup.disk.has("D:\\Notes\\HELP.GID"));
+    EXPECT_TRUE(installed.setup.disk.hasFolder("D:\\Notes\\empty"));
+    if (answer == MessageAnswer::Yes) {
+      EXPECT_EQ(outcome, "Mogura" + Text(IDS_SETUP_REMOVED));
+      EXPECT_FALSE(installed.setup.disk.has(kPath));
+    } else {
+      EXPECT_EQ(outcome, kPath + Text(IDS_SETUP_FILES_LEFT));
+      EXPECT_TRUE(installed.setup.disk.isLink(kPath + "data"));
+    }
+  }
+}
+
+TEST(Removal, ALinkToAFileAndALinkBackUpAreEachAskedAboutOnce) {
+  Installed installed;
+  installed.setup.disk.addFile("D:\\memo.txt", "mine");
+  installed.setup.disk.addLink(kPath + "memo.txt", "D:\\memo.txt", false);
+  installed.setup.disk.addLink(kPath + "up", "C:\\Program Files\\mogura", true);
+  installed.setup.disk.addLink(kPath + "top", "C:\\", true);
+  EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
+  const std::vector<std::string> texts = installed.setup.boxes.texts();
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 6, texts.end()),
+            (std::vector<std::string>{kPath + "memo.txt" + Text(IDS_SETUP_ASK_DELETE),
+                                      kPath + "up" + Text(IDS_SETUP_ASK_DELETE),
+                                      kPath + "top" + Text(IDS_SETUP_ASK_DELETE)}));
+  EXPECT_EQ(installed.setup.disk.bytesOf("D:\\memo.txt"), "mine");
+  EXPECT_TRUE(installed.setup.disk.has("C:\\Program Files\\evil.dll"));
+  EXPECT_TRUE(installed.setup.disk.hasFolder("C:\\WINDOWS\\system32"));
+  EXPECT_FALSE(installed.setup.disk.has(kPath));
+}
+
+// A listed file is never deleted through a link: the user's folder that replaced "doc" keeps
+// its guide.htm, and the walk asks about the link.
+TEST(Removal, ListedFilesBehindALinkAreLeftToTheWalk) {
+  Installed installed;
+  FakeDisk& disk = installed.setup.disk;
+  ASSERT_TRUE(disk.removeFile(kPath + "doc\\guide.htm"));
+  ASSERT_TRUE(disk.removeFolder(kPath + "doc"));
+  disk.addFile("D:\\Manual\\guide.htm", "the user's");
+  disk.addLink(kPath + "doc", "D:\\Manual", true);
+  installed.setup.boxes.answer = MessageAnswer::No;
+  EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
+  EXPECT_EQ(disk.bytesOf("D:\\Manual\\guide.htm"), "the user's");
+  EXPECT_EQ(installed.setup.boxes.texts()[6], kPath + "doc" + Text(IDS_SETUP_ASK_DELETE));
+  EXPECT_FALSE(disk.has(kPath + "mogura.exe"));
+
+  // The installation folder itself a link: nothing is deleted through it, the link is asked
+  // about, and a link the system will not remove is reported.
+  disk.addFile("D:\\Real\\a.txt", "mine");
+  disk.addLink("C:\\m", "D:\\Real", true);
+  SetupContext context;
+  context.title = "T";
+  installed.setup.boxes.shown.clear();
+  installed.setup.boxes.answer = MessageAnswer::Yes;
+  disk.node("C:\\m")->undeletable = true;
+  EXPECT_FALSE(RemoveFolderTree(installed.setup.edge, context, "C:\\m\\"));
+  EXPECT_EQ(installed.setup.boxes.texts(),
+            (std::vector<std::string>{"C:\\m" + Text(IDS_SETUP_ASK_DELETE),
+                                      "C:\\m" + Text(IDS_SETUP_DELETE_SKIPPED)}));
+  disk.node("C:\\m")->undeletable = false;
+  EXPECT_TRUE(RemoveFolderTree(installed.setup.edge, context, "C:\\m\\"));
+  EXPECT_FALSE(disk.has("C:\\m"));
+  EXPECT_EQ(disk.bytesOf("D:\\Real\\a.txt"), "mine");
 }
 
 TEST(Removal, FilesThatCannotBeDeletedAreSkippedWithAMessage) {
