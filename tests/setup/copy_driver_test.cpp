@@ -76,15 +76,17 @@ TEST(CopyDriver, StepsFromTheFolderToTheUninstallEntry) {
   EXPECT_TRUE(install.driver.showsControlPanelNote());
 }
 
-TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocument) {
+TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocumentForTheUser) {
   Install install(kInfo);
   RunAllSteps(install.driver);
   install.driver.finish();
-  ASSERT_EQ(install.setup.system.started.size(), 1u);
-  EXPECT_EQ(install.setup.system.started[0].program, kPath + "mogura.exe");
-  EXPECT_EQ(install.setup.system.started[0].arguments, "");
-  EXPECT_EQ(install.setup.system.started[0].folder, kPath);
-  EXPECT_EQ(install.setup.shell.opened, std::vector<std::string>{"doc\\guide.htm"});
+  ASSERT_EQ(install.setup.system.startedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.system.startedForUser[0].program, kPath + "mogura.exe");
+  EXPECT_EQ(install.setup.system.startedForUser[0].folder, kPath);
+  ASSERT_EQ(install.setup.system.openedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.system.openedForUser[0].program, kPath + "doc\\guide.htm");
+  EXPECT_TRUE(install.setup.system.started.empty());  // nothing with the setup program's rights
+  EXPECT_TRUE(install.setup.boxes.shown.empty());
 }
 
 TEST(CopyDriver, CopyFailuresAreToldAndTheSequenceGoesOn) {
@@ -170,6 +172,39 @@ TEST(CopyDriver, TheFoldersItMakesAreProtected) {
   EXPECT_FALSE(existing.setup.disk.isProtectedFolder("C:\\Program Files"));
 }
 
+TEST(CopyDriver, WhatOnlyAdministratorRightsCouldStartIsLeftToTheStartMenu) {
+  Install install(kInfo);
+  RunAllSteps(install.driver);
+  install.setup.system.userStart = UserStart::NotAsUser;
+  install.driver.finish();
+  EXPECT_TRUE(install.setup.system.started.empty());
+  ASSERT_EQ(install.setup.boxes.shown.size(), 2u);
+  EXPECT_EQ(install.setup.boxes.shown[0].text, kPath + "mogura.exe" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.boxes.shown[1].text, kPath + "doc\\guide.htm" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.boxes.shown[0].caption, "Mogura");
+  EXPECT_EQ(install.setup.boxes.shown[0].icon, MessageIcon::Information);
+
+  // A start that simply fails stays silent, as before.
+  Install failing(kInfo);
+  RunAllSteps(failing.driver);
+  failing.setup.system.userStart = UserStart::Failed;
+  failing.driver.finish();
+  EXPECT_TRUE(failing.setup.boxes.shown.empty());
+}
+
+TEST(CopyDriver, TheOpenEntryNamesAFileInsideTheInstallationFolder) {
+  for (const char* open : {"..\\..\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe",
+                           "\\\\server\\share\\x.htm", "http://example.com/", "doc\\", "\\guide.htm"}) {
+    std::vector<std::string> lines = kInfo;
+    lines[3] = std::string("Open=") + open;
+    Install install(lines);
+    RunAllSteps(install.driver);
+    install.driver.finish();
+    EXPECT_TRUE(install.setup.system.openedForUser.empty()) << open;
+    EXPECT_EQ(install.setup.system.startedForUser.size(), 1u) << open;
+  }
+}
+
 TEST(CopyDriver, StartMenuGroupAndDesktopLinks) {
   std::vector<std::string> lines = kInfo;
   for (const char* line : {"[Group]", "1=Mogura,mogura.exe", "2=Guide,doc\\guide.htm,--page 2",
@@ -242,8 +277,8 @@ TEST(CopyDriver, NoFileEntries) {
   ASSERT_EQ(install.setup.links.sessions.size(), 1u);
   EXPECT_EQ(install.setup.links.sessions[0][0].target, kPath);
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.started.empty());
-  EXPECT_TRUE(install.setup.shell.opened.empty());
+  EXPECT_TRUE(install.setup.system.startedForUser.empty());
+  EXPECT_TRUE(install.setup.system.openedForUser.empty());
   EXPECT_TRUE(install.setup.boxes.shown.empty());
   EXPECT_TRUE(install.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
 }

@@ -18,7 +18,6 @@
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
-#include "support/fake_platform.h"
 
 namespace mogura::test {
 
@@ -172,7 +171,7 @@ class FakeBoxes : public MessageBoxes {
 };
 
 struct StartedProgram {
-  std::string program;
+  std::string program;  // or the document opened
   std::string arguments;
   std::string folder;
 };
@@ -192,13 +191,24 @@ class FakeSystem : public SetupSystem {
     started.push_back({program, arguments, disk_.currentFolder});
     return startSucceeds;
   }
+  UserStart startProgramForUser(const std::string& program) override {
+    startedForUser.push_back({program, std::string(), disk_.currentFolder});
+    return userStart;
+  }
+  UserStart openDocumentForUser(const std::string& document) override {
+    openedForUser.push_back({document, std::string(), disk_.currentFolder});
+    return userStart;
+  }
 
   std::string module = "D:\\setup.exe";
   std::string windows = "C:\\WINDOWS";
   std::string system = "C:\\WINDOWS\\system32";
   unsigned version = 10;
   bool startSucceeds = true;
-  std::vector<StartedProgram> started;
+  std::vector<StartedProgram> started;  // with the setup program's rights
+  UserStart userStart = UserStart::Started;
+  std::vector<StartedProgram> startedForUser;
+  std::vector<StartedProgram> openedForUser;
 
  private:
   FakeDisk& disk_;
@@ -228,8 +238,7 @@ struct FakeSetup {
   FakeProgramManager progman;
   FakeBoxes boxes;
   FakeSystem system{disk};
-  FakeShell shell;
-  SetupEdge edge{disk, disk, registry, links, progman, boxes, system, shell};
+  SetupEdge edge{disk, disk, registry, links, progman, boxes, system};
 };
 
 // A text of the string table as a string, for building expected messages.

@@ -30,7 +30,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!PrepareSetup(setup.edge, ArgumentsAfterProgramName(commandLine), &command, &context)) return 1;
   switch (command.mode) {
     case SetupMode::Install:
-      setup.system.setStartAs(win32::StartAs::User);
       return win32::RunInstallWizard(setup, context) ? 0 : 1;
     case SetupMode::StartRemoval:
       return StartRemoval(setup.edge, context) ? 0 : 1;
