@@ -21,6 +21,9 @@ constexpr unsigned kParentEndTimeoutMs = 30000;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Elevated, and started from wherever the distribution was unpacked (a downloads folder that
+  // anyone may write to): libraries are loaded from the system folder only, never from ours.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   using namespace mogura;
   win32::InitDialogControls();
   win32::Win32SetupEdge setup;
