@@ -31,10 +31,10 @@ def rows(values, digits=4, per_row=16):
                       for i in range(0, len(values), per_row))
 
 
-def utf8_entry(code):
+def utf8_entry(code, is_char=True):
     """The UTF-8 bytes of `code` in the low bytes (first byte lowest) and their count in the top
     byte; 0 for no character."""
-    if code == 0:
+    if not is_char:
         return 0
     data = chr(code).encode("utf-8")
     return sum(b << (8 * i) for i, b in enumerate(data)) | (len(data) << 24)
@@ -52,9 +52,11 @@ def main():
         f.write("extern const std::uint16_t kPairs[%d] = {\n%s};\n\n" % (len(pairs), rows(pairs)))
         f.write("// The same characters as UTF-8: bytes from the lowest, their count in the top byte.\n")
         f.write("extern const std::uint32_t kSingleUtf8[256] = {\n%s};\n\n"
-                % rows([utf8_entry(v) for v in singles], 8, 8))
+                % rows([utf8_entry(v, b < 0x81 or not (0x81 <= b <= 0x9F or 0xE0 <= b <= 0xFC))
+                        for b, v in enumerate(singles)], 8, 8))
         f.write("extern const std::uint32_t kPairsUtf8[%d] = {\n%s};\n\n"
-                % (len(pairs), rows([utf8_entry(v) for v in pairs], 8, 8)))
+                % (len(pairs), rows([utf8_entry(v, v != 0) for v in pairs], 8, 8)))
+
         f.write("}  // namespace mogura::cp932_table\n")
 
 

@@ -1,6 +1,5 @@
 #include "base/cp932_unicode.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -10,8 +9,6 @@ namespace mogura {
 namespace cp932_table {
 extern const std::uint16_t kSingle[256];
 extern const std::uint16_t kPairs[60 * 256];
-extern const std::uint32_t kSingleUtf8[256];
-extern const std::uint32_t kPairsUtf8[60 * 256];
 }  // namespace cp932_table
 
 namespace {
@@ -40,19 +37,6 @@ inline char* PutUtf8(char32_t code, char* o) {
   return o;
 }
 
-// Writes a character of the UTF-8 tables at `o`: four bytes stored, its count kept.
-inline char* PutTableEntry(std::uint32_t entry, char* o) {
-  std::memcpy(o, &entry, 4);  // little-endian: the first byte of the character lowest
-  return o + (entry >> 24);
-}
-
-// True when the eight bytes at `p` are all ASCII.
-inline bool EightAscii(const unsigned char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return (word & 0x8080808080808080ull) == 0;
-}
-
 }  // namespace
 
 Cp932Char DecodeCp932(std::string_view text, std::size_t at) {
@@ -63,41 +47,6 @@ Cp932Char DecodeCp932(std::string_view text, std::size_t at) {
     if (code != 0) return {code, 2};
   }
   return {kReplacement, 1};
-}
-
-char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t* consumed) {
-  static_assert(std::endian::native == std::endian::little, "the UTF-8 tables hold their bytes lowest first");
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* const end = p + text.size();
-  while (p < end) {
-    if (end - p >= 8 && EightAscii(p)) {
-      std::memcpy(o, p, 8);
-      o += 8;
-      p += 8;
-      continue;
-    }
-    const unsigned char c = *p;
-    if (!IsLeadByte(c)) {
-      o = PutTableEntry(cp932_table::kSingleUtf8[c], o);
-      ++p;
-    } else if (p + 1 < end) {
-      const std::uint32_t entry = cp932_table::kPairsUtf8[LeadRow(c) * 256u + p[1]];
-      if (entry != 0) {
-        o = PutTableEntry(entry, o);
-        p += 2;
-      } else {
-        o = PutUtf8(kReplacement, o);
-        ++p;
-      }
-    } else if (final) {
-      o = PutUtf8(kReplacement, o);
-      ++p;
-    } else {
-      break;  // a lead byte whose trail has not come yet
-    }
-  }
-  *consumed = static_cast<std::size_t>(p - reinterpret_cast<const unsigned char*>(text.data()));
-  return o;
 }
 
 std::size_t AppendUtf8FromCp932(std::string_view text, std::string* out, bool final) {

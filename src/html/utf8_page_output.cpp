@@ -102,20 +102,17 @@ std::size_t Utf8PageOutput::pass(std::string_view text, bool final) {
   std::size_t at = 0;
   while (at < n) {
     if (!insideMeta_) {
-      // Plain text up to the next '<' that may begin a meta tag. '<' is never the trail byte
-      // of a character (nor 'm'), so the text converts the same in one piece or cut there.
-      const char* lt = text.data() + at;
-      const char* const last = text.data() + n;
-      while ((lt = static_cast<const char*>(std::memchr(lt, '<', static_cast<std::size_t>(last - lt)))) != nullptr) {
-        if (lt + 1 == last || lt[1] == 'm' || lt[1] == 'M') break;
-        ++lt;
-      }
-      const std::size_t stop = lt ? static_cast<std::size_t>(lt - text.data()) : n;
-      if (stop > at) {
-        at += emitConverted(text.substr(at, stop - at), final || lt != nullptr);
-        if (at < stop) return at;  // a lead byte whose trail comes with the next piece
-      }
-      if (!lt) return at;
+      // Plain text up to a '<' that may begin a meta tag ('<' is never a trail byte, nor 'm').
+      std::size_t used = 0;
+      reserveOut(3 * (n - at) + 1);
+      char* const end = ConvertCp932ToUtf8(text.substr(at), out_.get() + outUsed_, final, &used, '<',
+                                           [&](std::size_t offset) {
+                                             const std::size_t next = at + offset + 1;
+                                             return next == n || text[next] == 'm' || text[next] == 'M';
+                                           });
+      outUsed_ = static_cast<std::size_t>(end - out_.get());
+      at += used;
+      if (at == n || text[at] != '<') return at;  // the end, or a lead byte whose trail comes later
       if (n - at < kMetaLookahead && !final) return at;
       if (n - at >= kMetaLookahead && StartsWithNoCase(text, at + 1, "meta") && EndsTagName(text[at + 5])) {
         emit(text.substr(at, 5));
