@@ -66,6 +66,28 @@ TEST(Cp932Unicode, EveryPairOfEveryLeadByteGivesOneOrTwoCharacters) {
   }
 }
 
+TEST(Cp932Unicode, RunsOfCharactersConvertAsEachCharacterAlone) {
+  // Every pair after every other in one text, so that runs of kana and kanji meet Greek and
+  // Cyrillic (two UTF-8 bytes), unmapped pairs, half-width katakana and ASCII at every offset.
+  std::string text, each;
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (lead == 0xA0) lead = 0xE0;  // past the single bytes
+    for (int trail = 0x40; trail <= 0xFC; trail += 3) {
+      const std::string one = std::string(1, char(lead)) + char(trail);
+      if (DecodeCp932(one, 0).length == 2) {
+        text += one;
+        each += Utf8FromCp932(one);
+      } else if (trail < 0x7F) {  // a replacement, then the trail byte as an ASCII character
+        text += one;
+        each += "\xef\xbf\xbd" + std::string(1, char(trail));
+      }
+    }
+    text += "\xb1";  // half-width katakana a
+    each += "\xef\xbd\xb1";
+  }
+  EXPECT_EQ(Utf8FromCp932(text), each);
+}
+
 TEST(Cp932Unicode, Utf8OfCodePointsAboveTheBasicPlane) {
   std::string out;
   AppendUtf8(U'\U0001F600', &out);
