@@ -24,12 +24,16 @@ REG
 cp "$work/single.reg" "$work/month.reg"
 printf '\n[HKEY_CURRENT_USER\\Software\\Pikomaru\\mogura\\Devide]\n"Valid"=dword:00000001\n"Type"=dword:00000000\n"OutputIndex"=dword:00000001\n' >> "$work/month.reg"
 
-# Runs "$@" $repeats times; sets best_s (seconds) and best_kb (peak resident KB) of the best run.
+# Runs "$@" $repeats times; sets best_s (seconds, to the millisecond) and best_kb (peak
+# resident KB) of the best run.
 measure() {
-  local s kb; best_s=""; best_kb=0
+  local s kb start end; best_s=""; best_kb=0
   for _ in $(seq "$repeats"); do
-    /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
-    read -r s kb < "$work/time"
+    start=$EPOCHREALTIME
+    /usr/bin/time -f '%M' -o "$work/time" "$@" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
+    end=$EPOCHREALTIME
+    s=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')
+    read -r kb < "$work/time"
     if [ -z "$best_s" ] || awk "BEGIN{exit !($s < $best_s)}"; then best_s=$s; best_kb=$kb; fi
   done
 }
@@ -114,7 +118,7 @@ if [[ $tables == *publish* ]]; then
       awk -v c="$count" -v cs="$charset" -v r="$run_kind" -v t="$t" -v f="$floor" -v s="$sjis_s" \
           -v pb="$page_bytes" -v w="$written" 'BEGIN {
         tt = (t > 0 ? t : 0.005); ff = (f > 0 ? f : 0.005); ss = (s > 0 ? s : 0.005);
-        printf "| %d | single | %s | %s | %.2f | %.2f | %.1f | %.2f | %.1f | %d |\n",
+        printf "| %d | single | %s | %s | %.3f | %.3f | %.1f | %.2f | %.1f | %d |\n",
           c, cs, (r == "first" ? "first (--rewrite)" : "again, unchanged"), t, f, tt / ff, tt / ss, pb / 1e6, w }'
     done
   done
