@@ -16,6 +16,7 @@
 #include "gui_driver.h"
 #include "platform/win32/wide.h"
 #include "support/drawer_writer.h"
+#include "support/poll.h"
 
 namespace mogura::win32 {
 namespace {
@@ -198,11 +199,10 @@ class ProgramTest : public ::testing::Test {
   // The main dialog of `program`: the window with the make button.
   HWND WaitMain(const Program& program) {
     const GuiDriver driver = program.driver();
-    HWND found = nullptr;
-    for (int i = 0; i < 400 && !found; ++i) {
-      HWND window = driver.WaitForWindow(Text(IDS_APP_TITLE), 25);
-      if (window && GetDlgItem(window, IDC_MAIN_MAKE)) found = window;
-    }
+    HWND found = test::Poll(10000, [&]() -> HWND {
+      HWND window = driver.WaitForWindow(Text(IDS_APP_TITLE), 0);
+      return window && GetDlgItem(window, IDC_MAIN_MAKE) ? window : nullptr;
+    });
     if (found) std::printf("[ timing ] main window visible %lld ms after the start\n", program.MillisecondsSinceStart());
     return found;
   }
@@ -227,11 +227,7 @@ class ProgramTest : public ::testing::Test {
 
   // True once the shell was asked to open a path holding `part`.
   static bool WaitOpened(const std::string& part) {
-    for (int i = 0; i < 400; ++i) {
-      if (ReadFileBytes(kOpenedLog).find(part) != std::string::npos) return true;
-      Sleep(25);
-    }
-    return false;
+    return test::Poll(10000, [&] { return ReadFileBytes(kOpenedLog).find(part) != std::string::npos; });
   }
 
   std::wstring program_;

@@ -13,6 +13,7 @@
 #include "html/html_format_list.h"
 #include "platform/win32/wide.h"
 #include "settings/sheets/sheet_ids.h"
+#include "support/poll.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/honki_sheet_view.h"
 
@@ -20,6 +21,7 @@ namespace mogura::win32 {
 namespace {
 
 using test::GuiDriver;
+using test::Poll;
 using test::RunDriven;
 
 constexpr int kHtmlTab = 0, kDivideTab = 1, kWordTab = 2, kPickupTab = 3, kPetTab = 4;
@@ -160,22 +162,21 @@ TEST_F(SheetViewTest, DeleteButtonNeedsTwoFolders) {
     EXPECT_FALSE(driver.Enabled(page, IDC_PET_REMOVE));
     // Register C:\windows through the folder browser.
     driver.ClickToOpen(page, IDC_PET_ADD);
-    HWND browser = nullptr;
-    for (int i = 0; i < 400 && !browser; ++i) {
+    HWND browser = Poll(10000, [&]() -> HWND {
+      HWND found = nullptr;
       EnumThreadWindows(driver.uiThread(), [](HWND window, LPARAM found) -> BOOL {
         if (!IsWindowVisible(window) || !FindWindowExW(window, nullptr, L"SysTreeView32", nullptr)) return TRUE;
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
-      }, reinterpret_cast<LPARAM>(&browser));
-      if (!browser) Sleep(25);
-    }
+      }, reinterpret_cast<LPARAM>(&found));
+      return found;
+    });
     ASSERT_TRUE(browser);
     // The browser selects its initial folder once it is ready: choose ours until it holds.
+    // Selecting fills the tree down to the folder, which can take seconds on a busy machine.
     static const wchar_t kFolder[] = L"C:\\windows";
     HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
-    bool chosen = false;
-    // Selecting fills the tree down to the folder, which can take seconds on a busy machine.
-    for (int i = 0; i < 800 && !chosen; ++i) {
+    const bool chosen = Poll(20000, [&] {
       driver.Send(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kFolder), 5000);
       wchar_t name[MAX_PATH] = {};
       TVITEMW item{};
@@ -183,10 +184,9 @@ TEST_F(SheetViewTest, DeleteButtonNeedsTwoFolders) {
       item.hItem = reinterpret_cast<HTREEITEM>(driver.Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
       item.pszText = name;
       item.cchTextMax = MAX_PATH;
-      chosen = item.hItem && driver.Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
-               _wcsicmp(name, L"windows") == 0;
-      if (!chosen) Sleep(25);
-    }
+      return item.hItem && driver.Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
+             _wcsicmp(name, L"windows") == 0;
+    });
     ASSERT_TRUE(chosen);
     driver.Click(browser, IDOK);
     ASSERT_TRUE(driver.WaitGone(browser));
