@@ -64,7 +64,9 @@ class GuiDriver {
 
   // Writes what the screen shows of `window` as a PNG file.
   bool Screenshot(HWND window, const std::string& path) const;
-  // The controls of `dialog` whose text does not fit into them (their ids and texts).
+  // The controls of `dialog` whose text does not fit into them, as "id text (needs WxH, has
+  // WxH)": every control that shows a text of its own (labels, notes, link lines, check
+  // boxes, radio buttons, group boxes, push buttons) is measured as it lays its text out.
   std::vector<std::string> ClippedTexts(HWND dialog) const;
 
   DWORD uiThread() const { return uiThread_; }
