@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Benchmark of mogura-cli make against the floor of reading the drawer and writing as many
 # output bytes, for drawers whose texts lie in list order, reversed, shuffled or with gaps.
-# Not a test: prints a table. Needs strace for the bytes read from the drawer.
+# Then the publishing table: the 100,000-mail drawer as one page in Shift_JIS and in UTF-8,
+# and a second run over pages that are already there and unchanged.
+# Not a test: prints the tables. Needs strace for the bytes read from the drawer.
 #   bench/run.sh [BUILD_DIR] [REPEATS]      default build/native, 3 repeats (best run counts)
+#   BENCH_TABLES=publish bench/run.sh ...   the publishing table only
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build/native}
@@ -37,6 +40,9 @@ drawer_read_bytes() {
   awk '/\.krm>/ { n = $NF; if (n ~ /^[0-9]+$/) total += n } END { printf "%.0f\n", total }' "$work/strace"
 }
 
+tables=${BENCH_TABLES:-reading publish}
+
+if [[ $tables == *reading* ]]; then
 printf '| mails | layout | output | drawer MB | needed MB | read MB | time s | floor s | ratio | mails/s | peak RSS MB | kept mails MB |\n'
 printf '|---:|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n'
 for count in 1000 10000 100000; do
@@ -52,7 +58,8 @@ for count in 1000 10000 100000; do
     [ "$layout" = list ] || modes=single  # the layouts change only the reading
     for mode in $modes; do
       rm -rf "$work/out"; mkdir -p "$work/out"
-      run=("$cli" make --settings "$work/$mode.reg" --folder "$folder" --kind pet --out "$work/out/p.htm")
+      # --rewrite: every repetition writes its pages, as a first run does.
+      run=("$cli" make --settings "$work/$mode.reg" --folder "$folder" --kind pet --out "$work/out/p.htm" --rewrite)
       measure "${run[@]}"
       out_bytes=$(cat "$work"/out/* | wc -c)
       t=$best_s; kb=$best_kb
@@ -69,3 +76,46 @@ for count in 1000 10000 100000; do
     rm -rf "$folder"
   done
 done
+fi
+
+if [[ $tables == *publish* ]]; then
+  count=100000
+  folder=$work/publish/
+  python3 "$top/tools/make_drawers.py" bench "$folder" "$count" list
+  drawer=$(ls "$folder"*.krm)
+  list=$(ls "$folder"*.krl)
+  echo
+  printf '| mails | output | charset | run | time s | floor s | ratio | to Shift_JIS | page MB | files written |\n'
+  printf '|---:|---|---|---|---:|---:|---:|---:|---:|---:|\n'
+  sjis_s=""
+  for charset in shift_jis utf-8; do
+    for run_kind in first again; do
+      rm -rf "$work/out"; mkdir -p "$work/out"
+      run=("$cli" make --settings "$work/single.reg" --folder "$folder" --kind pet --out "$work/out/p.htm"
+           --charset "$charset" --report)
+      if [ "$run_kind" = first ]; then
+        measure "${run[@]}" --rewrite
+      else
+        "${run[@]}" >/dev/null 2>&1  # the pages are there; every measured run finds them unchanged
+        measure "${run[@]}"
+      fi
+      t=$best_s
+      written=$("${run[@]}" $([ "$run_kind" = first ] && echo --rewrite) 2>/dev/null | grep -c '^written' || true)
+      page_bytes=$(stat -c %s "$work/out/p.htm")
+      if [ "$run_kind" = first ]; then
+        # The floor of a first run: read the list and the drawer once, write the page's bytes.
+        measure bash -c "cat '$list' '$drawer' >/dev/null && head -c $page_bytes /dev/zero > '$work/floor.out'"
+      else
+        # The floor of a second run: read the list, the drawer and the existing page once.
+        measure bash -c "cat '$list' '$drawer' '$work/out/p.htm' >/dev/null"
+      fi
+      floor=$best_s
+      [ "$charset" = shift_jis ] && [ "$run_kind" = first ] && sjis_s=$t
+      awk -v c="$count" -v cs="$charset" -v r="$run_kind" -v t="$t" -v f="$floor" -v s="$sjis_s" \
+          -v pb="$page_bytes" -v w="$written" 'BEGIN {
+        tt = (t > 0 ? t : 0.005); ff = (f > 0 ? f : 0.005); ss = (s > 0 ? s : 0.005);
+        printf "| %d | single | %s | %s | %.2f | %.2f | %.1f | %.2f | %.1f | %d |\n",
+          c, cs, (r == "first" ? "first (--rewrite)" : "again, unchanged"), t, f, tt / ff, tt / ss, pb / 1e6, w }'
+    done
+  done
+fi

@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth fonts-ipafont-gothic locales
   clang libclang-rt-14-dev strace
+  chromium
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -26,7 +26,7 @@ MONTHS = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", 
 
 
 def sjis(text):
-    return text.encode("cp932")
+    return text if isinstance(text, bytes) else text.encode("cp932")
 
 
 def date_text(moment):
@@ -42,6 +42,7 @@ class Drawer:
         self.mails = []  # (header bytes, body bytes, index texts) in list order
 
     def add(self, sender, subject, moment, headers, body):
+        """Texts are str (written in CP932) or bytes (written as they are)."""
         header = "".join("%s: %s\r\n" % kv for kv in headers) + "\r\n"
         self.mails.append((sjis(header), sjis(body), (sender, "", "", subject, date_text(moment))))
 
@@ -110,7 +111,8 @@ def other(drawer, moment):
                [("From", "friend@example.invalid")], "ひさしぶり！元気？\r\n")
 
 
-def make_sample(folder):
+def sample_drawers():
+    """The demo's drawers: (inbox, trip)."""
     inbox, trip = Drawer(), Drawer()
     start = datetime.datetime(2026, 7, 3, 8, 15, 0)
     diary_lines = [
@@ -135,6 +137,11 @@ def make_sample(folder):
     for i in range(5):
         moment = datetime.datetime(2026, 8, 11, 10, 0, 0) + datetime.timedelta(days=i)
         pet_mail(trip, "モグ", moment, ["りょこうちゅうでちゅ。", "うみがきれいでちゅ。%d日め。" % (i + 1)])
+    return inbox, trip
+
+
+def make_sample(folder):
+    inbox, trip = sample_drawers()
     inbox.write(folder, "受信メール")
     trip.write(folder, "旅行")
 

@@ -15,6 +15,7 @@ constexpr std::string_view kUsage =
     "Usage:\n"
     "  mogura-cli make [--settings FILE.reg] [--folder DIR] [--drawer TITLE]\n"
     "                  [--kind diary|pet|event] [--out PATH | --desktop] [--yes] [--open]\n"
+    "                  [--charset shift_jis|utf-8] [--feed-url URL] [--rewrite] [--report]\n"
     "  mogura-cli settings export OUT.reg [--settings FILE.reg]\n"
     "  mogura-cli --help | --version\n"
     "\n"
@@ -26,6 +27,11 @@ constexpr std::string_view kUsage =
     "  --out PATH           write to PATH;  --desktop  write onto the desktop\n"
     "  --yes                answer Yes to questions (else they are answered No)\n"
     "  --open               open the written page with its associated program\n"
+    "  --charset NAME       write the pages in shift_jis or in utf-8 (with a byte-order mark)\n"
+    "  --feed-url URL       write an Atom feed for pages uploaded to URL (http or https);\n"
+    "                       an empty URL writes no feed\n"
+    "  --rewrite            write every file, even one whose bytes would not change\n"
+    "  --report             print each file of the run: written<TAB>PATH or unchanged<TAB>PATH\n"
     "  On success the written page (the single page or the index) is printed.\n"
     "settings export        writes the settings, as the program saves them, to a new file.\n"
     "\n"
@@ -42,6 +48,10 @@ struct MakeOptions {
   bool desktop = false;
   bool yes = false;
   bool open = false;
+  std::optional<bool> utf8;
+  std::optional<std::string> feedUrl;
+  bool rewrite = false;
+  bool report = false;
 };
 
 // Message boxes become text on standard error; a question is answered Yes only with --yes.
@@ -124,6 +134,20 @@ class Cli {
         options.yes = true;
       } else if (arg == "--open") {
         options.open = true;
+      } else if (arg == "--charset") {
+        std::optional<std::string> charset;
+        if (!takeValue(args, &i, &charset)) return kCliUsageError;
+        if (EqualsNoCase(*charset, "utf-8")) options.utf8 = true;
+        else if (EqualsNoCase(*charset, "shift_jis")) options.utf8 = false;
+        else return usageError("unknown charset '" + *charset + "'; use shift_jis or utf-8");
+      } else if (arg == "--feed-url") {
+        if (!takeValue(args, &i, &options.feedUrl)) return kCliUsageError;
+        if (!options.feedUrl->empty() && !IsWebAddress(*options.feedUrl))
+          return usageError("the feed address '" + *options.feedUrl + "' is not an http or https address");
+      } else if (arg == "--rewrite") {
+        options.rewrite = true;
+      } else if (arg == "--report") {
+        options.report = true;
       } else {
         return usageError("unknown option '" + arg + "' for make; try mogura-cli --help");
       }
@@ -150,6 +174,9 @@ class Cli {
     if (options.drawer) entries.targetBox = *options.drawer;
     if (entries.targetBox.empty()) return usageError("no drawer to read; give one with --drawer TITLE");
     if (options.kind) settings.kind = *options.kind;
+    if (options.utf8) settings.publish.setUtf8(*options.utf8);
+    if (options.feedUrl) settings.publish.setFeedUrl(*options.feedUrl);
+    if (options.rewrite) settings.publish.setKeepUnchanged(false);
 
     MakeRequest request;
     request.drawer = entries.targetBox;
@@ -163,6 +190,10 @@ class Cli {
 
     ConsoleInteraction ui(platform_, options.yes);
     const MakeOutcome outcome = RunMakeCommand(settings, request, ui, platform_.shell, platform_.files);
+    if (options.report) {
+      for (const HandledFile& file : outcome.files)
+        platform_.write(ConsoleStream::Out, (file.unchanged ? "unchanged\t" : "written\t") + file.path + "\n");
+    }
     if (!outcome.ok) return kCliJobFailed;
     if (!outcome.writtenPath.empty()) platform_.write(ConsoleStream::Out, outcome.writtenPath + "\n");
     return kCliSuccess;

@@ -1,6 +1,8 @@
 #include "app/generation_job.h"
 
+#include "app/make_command.h"
 #include "base/string_table.h"
+#include "html/atom_feed.h"
 #include "html/index_page_writer.h"
 #include "html/mail_page_writer.h"
 #include "mailstore/mail_picker.h"
@@ -19,6 +21,7 @@ GenerationJob::GenerationJob(const AppSettings& settings, UserInteraction& ui, F
 
 bool GenerationJob::run(const std::string& outputPath) {
   writtenPath_.clear();
+  handled_.clear();
   if (drawer_.empty()) return false;
   const std::string path = drawerPath(settings_.petFolders.ActiveFolder(), drawer_);
   if (outputPath.empty()) return false;
@@ -46,9 +49,9 @@ bool GenerationJob::run(const std::string& outputPath) {
 bool GenerationJob::writeSinglePage(const MailList& mails, const std::string& outputPath) {
   auto file = openOutput(outputPath);
   if (!file) return false;
-  if (!writeMailPage(*file, mails)) return false;
+  if (!writeMailPage(*file, outputPath, mails)) return false;
   writtenPath_ = outputPath;
-  return true;
+  return writeFeed(outputPath, nullptr, mails);
 }
 
 bool GenerationJob::writeDividedPages(const MailList& mails, const std::string& outputPath) {
@@ -66,48 +69,93 @@ bool GenerationJob::writeDividedPages(const MailList& mails, const std::string& 
   for (const OutputPage& page : pages) {
     auto file = openOutput(page.path);
     if (!file) return false;  // the pages written so far stay; no index
-    if (!writeMailPage(*file, page.mails)) allGood = false;
+    if (!writeMailPage(*file, page.path, page.mails)) allGood = false;
   }
-  if (!settings_.divide.outputIndex()) return allGood;
-
-  auto index = openOutput(outputPath);
-  if (!index) return false;
-  if (writeIndexPage(*index, pages))
-    writtenPath_ = outputPath;
-  else
-    allGood = false;
-  return allGood;
+  if (settings_.divide.outputIndex()) {
+    auto index = openOutput(outputPath);
+    if (!index) return false;
+    if (writeIndexPage(*index, outputPath, pages))
+      writtenPath_ = outputPath;
+    else
+      allGood = false;
+  }
+  return allGood && writeFeed(outputPath, &pages, mails);
 }
 
-std::unique_ptr<OutputFile> GenerationJob::openOutput(const std::string& path) {
-  auto file = files_.createFile(path);
+std::unique_ptr<PublishedFile> GenerationJob::openOutput(const std::string& path, PublishedFile::Content content) {
+  auto file = PublishedFile::Open(files_, path, settings_.publish, content);
   if (!file) showFailure(IDS_OUTPUT_NOT_OPENED);
   return file;
 }
 
-bool GenerationJob::writeMailPage(OutputFile& file, const MailList& mails) {
+bool GenerationJob::writeMailPage(PublishedFile& file, const std::string& path, const MailList& mails) {
   const FormatPage* page = settings_.formats.activePage(PageKind::Mail);
-  if (!page) return writePage(file, nullptr);
+  if (!page) return writePage(file, path, nullptr);
   MailPageWriter writer(mails, *page, settings_.words, settings_.kind);
-  return writePage(file, &writer);
+  return writePage(file, path, &writer);
 }
 
-bool GenerationJob::writeIndexPage(OutputFile& file, const OutputPageList& pages) {
+bool GenerationJob::writeIndexPage(PublishedFile& file, const std::string& path, const OutputPageList& pages) {
   const FormatPage* page = settings_.formats.activePage(PageKind::Index);
-  if (!page) return writePage(file, nullptr);
+  if (!page) return writePage(file, path, nullptr);
   IndexPageWriter writer(pages, *page, files_.separator());
-  return writePage(file, &writer);
+  return writePage(file, path, &writer);
 }
 
-bool GenerationJob::writePage(OutputFile& file, PageWriter* writer) {
+bool GenerationJob::writePage(PublishedFile& file, const std::string& path, PageWriter* writer) {
   bool ok = writer != nullptr;  // no writer: the active format lacks the page
   if (ok) {
     TextOutput stream(file);
     ok = writer->write(stream);
     ok = stream.close() && ok;
   }
-  if (!ok) showFailure(IDS_WRITE_FAILED);
-  return ok;
+  if (!ok) {
+    showFailure(IDS_WRITE_FAILED);
+    return false;
+  }
+  handled(path, file);
+  return true;
+}
+
+bool GenerationJob::writeFeed(const std::string& outputPath, const OutputPageList* pages, const MailList& mails) {
+  const PublishSettings& publish = settings_.publish;
+  if (!publish.feed()) return true;
+  const char separator = files_.separator();
+  FeedHeader header;
+  header.title = settings_.words.PageTitle("MailPageTitle", settings_.kind);
+  if (header.title.empty()) header.title = KindTitle(settings_.kind);
+  header.folderUrl = publish.feedUrl();
+  header.pageName = SplitPath(outputPath, separator).fileName();
+  const std::string feedPath = FeedPathFor(outputPath, separator);
+  header.feedName = SplitPath(feedPath, separator).fileName();
+  header.generator = std::string(LoadText(IDS_APP_TITLE));
+
+  std::vector<FeedMail> feedMails;
+  feedMails.reserve(mails.mails.size());
+  if (pages) {
+    for (std::size_t i = 0; i < pages->size(); ++i) {
+      header.pageNames.push_back(SplitPath((*pages)[i].path, separator).fileName());
+      for (const MailHandle& mail : (*pages)[i].mails.mails) feedMails.push_back({mail.get(), i});
+    }
+  } else {
+    header.pageNames.push_back(header.pageName);
+    for (const MailHandle& mail : mails.mails) feedMails.push_back({mail.get(), 0});
+  }
+  const std::string feed = MakeAtomFeed(
+      header, NewestFeedMails(std::move(feedMails), static_cast<std::size_t>(publish.effectiveFeedCount())));
+
+  auto file = PublishedFile::Open(files_, feedPath, publish, PublishedFile::Content::Bytes);
+  bool ok = file != nullptr;
+  if (ok) {
+    const bool written = file->write(feed.data(), feed.size());
+    ok = file->close() && written;
+  }
+  if (!ok) {
+    showFailure(IDS_WRITE_FAILED);  // the pages stay
+    return false;
+  }
+  handled(feedPath, *file);
+  return true;
 }
 
 void GenerationJob::showFailure(int stringId) {

@@ -6,6 +6,7 @@
 
 #include "html/page_divider.h"
 #include "html/page_writer.h"
+#include "html/published_file.h"
 #include "mailstore/mail_list.h"
 #include "platform/files.h"
 #include "platform/text_output.h"
@@ -13,6 +14,13 @@
 #include "settings/app_settings.h"
 
 namespace mogura {
+
+// A file of a run that reached its end: written, or left as it was because its bytes would
+// not have changed.
+struct HandledFile {
+  std::string path;
+  bool unchanged;
+};
 
 class GenerationJob {
  public:
@@ -29,15 +37,22 @@ class GenerationJob {
   // After a successful run: the file to show in the browser, or empty when there is none.
   const std::string& writtenPath() const { return writtenPath_; }
 
+  // Every file the run wrote or left unchanged, in the order they were handled.
+  const std::vector<HandledFile>& handledFiles() const { return handled_; }
+
  private:
   bool writeSinglePage(const MailList& mails, const std::string& outputPath);
   bool writeDividedPages(const MailList& mails, const std::string& outputPath);
   // Opens `path` for writing; shows the output-folder message when it cannot be opened.
-  std::unique_ptr<OutputFile> openOutput(const std::string& path);
-  bool writeMailPage(OutputFile& file, const MailList& mails);
-  bool writeIndexPage(OutputFile& file, const OutputPageList& pages);
+  std::unique_ptr<PublishedFile> openOutput(const std::string& path,
+                                            PublishedFile::Content content = PublishedFile::Content::Page);
+  bool writeMailPage(PublishedFile& file, const std::string& path, const MailList& mails);
+  bool writeIndexPage(PublishedFile& file, const std::string& path, const OutputPageList& pages);
   // Writes a page through a CR LF stream and closes the file; message 105 on any failure.
-  bool writePage(OutputFile& file, PageWriter* writer);
+  bool writePage(PublishedFile& file, const std::string& path, PageWriter* writer);
+  // The feed beside the output path, linking each of `pages` (one page: the output file itself).
+  bool writeFeed(const std::string& outputPath, const OutputPageList* pages, const MailList& mails);
+  void handled(const std::string& path, const PublishedFile& file) { handled_.push_back({path, file.unchanged()}); }
   void showFailure(int stringId);
 
   const AppSettings& settings_;
@@ -46,6 +61,7 @@ class GenerationJob {
   std::string drawer_;
   bool toDesktop_ = false;
   std::string writtenPath_;
+  std::vector<HandledFile> handled_;
 };
 
 }  // namespace mogura

@@ -34,6 +34,7 @@ MakeOutcome RunMakeCommand(const AppSettings& settings, const MakeRequest& reque
     job.setToDesktop(request.toDesktop);
     outcome.ok = job.run(outputPath);
     outcome.writtenPath = job.writtenPath();
+    outcome.files = job.handledFiles();
   }
   if (!outcome.ok) return outcome;  // the job has shown its message, or the user said No
   if (!request.openBrowser || outcome.writtenPath.empty())

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "app/generation_job.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/user_interaction.h"
@@ -26,6 +28,7 @@ std::string OutputPathFor(const AppSettings& settings, const MakeRequest& reques
 struct MakeOutcome {
   bool ok = false;
   std::string writtenPath;  // the file the job names for the browser, or empty
+  std::vector<HandledFile> files;  // every file the job wrote or kept, in the order handled
 };
 
 // Runs the whole command under the wait cursor.

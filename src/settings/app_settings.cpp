@@ -21,6 +21,7 @@ void AppSettings::Reset() {
   petFolders.Reset();  // keeps its folders
   divide.Reset();
   words.Reset();
+  publish.Reset();
 }
 
 void AppSettings::Load(const SettingsKey& root) {
@@ -30,6 +31,7 @@ void AppSettings::Load(const SettingsKey& root) {
   pickup.Load(root);
   divide.Load(root);
   words.Load(root);
+  publish.Load(root);
 
   std::int32_t targetType = 0;
   kind = root.readInt(kTargetTypeValue, &targetType) ? Shifted(targetType, 1) : kDiaryKind;
@@ -42,6 +44,7 @@ bool AppSettings::Save(const SettingsKey& root) const {
   ok &= pickup.Save(root);
   ok &= divide.Save(root);
   ok &= words.Save(root);
+  ok &= publish.Save(root);
   ok &= root.writeInt(kTargetTypeValue, Shifted(kind, -1));
   return ok;
 }

@@ -8,6 +8,7 @@
 
 #include "html/divide_settings.h"
 #include "html/html_format_list.h"
+#include "html/publish_settings.h"
 #include "mailstore/mail_kind.h"
 #include "settings/pet_folder_list.h"
 #include "settings/pickup_settings.h"
@@ -35,6 +36,7 @@ class AppSettings : public SettingsNode {
   PickupSettings pickup;  // section "Pickup"
   DivideSettings divide;  // section "Devide"
   WordSettings words;  // section "Word"
+  PublishSettings publish;  // section "Publish"
 
   MailKind kind = kDiaryKind;        // stored as TargetType = kind - 1
   std::int32_t programVersion = 0;   // ProgramVersion as read; 0 when the store had none

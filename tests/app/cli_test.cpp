@@ -81,6 +81,10 @@ TEST_F(CliTest, UsageErrorsExitWithTwoAndOneLineSayingWhy) {
       {"make", "--out", "x.htm"},                                  // no receive folder
       {"make", "--folder", folder, "--drawer", "", "--out", "x"},  // no drawer
       {"make", "--folder", folder, "--kind", "pet"},               // no output path stored
+      {"make", "--folder", folder, "--out", "x.htm", "--charset", "euc-jp"},
+      {"make", "--folder", folder, "--out", "x.htm", "--charset"},
+      {"make", "--folder", folder, "--out", "x.htm", "--feed-url", "ftp://example.org/"},
+      {"make", "--folder", folder, "--out", "x.htm", "--feed-url", "example.org"},
       {"settings"},
       {"settings", "export"},
       {"settings", "export", "a.reg", "b.reg"},
@@ -113,6 +117,46 @@ TEST_F(CliTest, MakeWritesThePageAndPrintsItsPath) {
   std::string bare = receive.path();
   bare.pop_back();
   EXPECT_EQ(Run({"make", "--folder", bare, "--kind", "pet", "--out", page}), kCliSuccess) << err;
+}
+
+TEST_F(CliTest, PublishingOptionsReportEachFileAndOverrideTheStoredValues) {
+  WritePetMails(3);
+  const std::string page = temp.file("pets.htm"), feed = temp.file("pets.xml");
+  const std::vector<std::string> make = {"make", "--folder", receive.path(), "--kind", "pet", "--out", page};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = make;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  };
+  ASSERT_EQ(Run(with({"--report", "--feed-url", "https://example.org/pets"})), kCliSuccess) << err;
+  EXPECT_EQ(out, "written\t" + page + "\nwritten\t" + feed + "\n" + page + "\n");
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), feed, 1 << 20, &bytes));
+  EXPECT_NE(bytes.find("https://example.org/pets/pets.htm"), std::string::npos);
+
+  ASSERT_EQ(Run(with({"--report", "--feed-url", "https://example.org/pets"})), kCliSuccess) << err;
+  EXPECT_EQ(out, "unchanged\t" + page + "\nunchanged\t" + feed + "\n" + page + "\n");
+  ASSERT_EQ(Run(with({"--report", "--feed-url", "https://example.org/pets", "--rewrite"})), kCliSuccess) << err;
+  EXPECT_EQ(out, "written\t" + page + "\nwritten\t" + feed + "\n" + page + "\n");
+
+  // A stored feed address and charset; an empty --feed-url turns the feed off for the run.
+  SettingsKey publish = MemoryRootKey(userTree).createSubKey("Publish");
+  publish.writeText("Charset", "utf-8");
+  publish.writeText("FeedUrl", "http://stored/");
+  ASSERT_EQ(Run(with({"--report", "--feed-url", ""})), kCliSuccess) << err;
+  EXPECT_EQ(out, "written\t" + page + "\n" + page + "\n");
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), page, 1 << 20, &bytes));
+  EXPECT_EQ(bytes.rfind("\xef\xbb\xbf", 0), 0u) << "a UTF-8 page begins with the byte-order mark";
+  ASSERT_EQ(Run(with({"--charset", "SHIFT_JIS"})), kCliSuccess) << err;
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), page, 1 << 20, &bytes));
+  EXPECT_NE(bytes.rfind("\xef\xbb\xbf", 0), 0u);
+  ASSERT_TRUE(ReadWholeFile(HostFileSystem(), feed, 1 << 20, &bytes));
+  EXPECT_NE(bytes.find("http://stored/pets.htm"), std::string::npos);
+
+  // The help names every option.
+  Run({"--help"});
+  for (const char* option : {"--charset", "--feed-url", "--rewrite", "--report"})
+    EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 
 TEST_F(CliTest, AFolderEndingInATrailByteBackslashGetsItsSeparator) {

@@ -64,6 +64,7 @@ class GenerationJobTest : public ::testing::Test {
     job.setToDesktop(toDesktop);
     const bool ok = job.run(outputPath);
     written = job.writtenPath();
+    handled = job.handledFiles();
     return ok;
   }
 
@@ -78,6 +79,7 @@ class GenerationJobTest : public ::testing::Test {
   FakeInteraction ui;
   FaultyFileSystem files;
   std::string written;
+  std::vector<HandledFile> handled;
 };
 
 TEST_F(GenerationJobTest, ReadFailuresAndEmptyResultsEachShowTheirMessage) {
@@ -157,6 +159,7 @@ TEST_F(GenerationJobTest, APageFileThatCannotBeOpenedStopsTheRunAtOnce) {
 TEST_F(GenerationJobTest, DesktopOutputAsksOnlyAboveTenPages) {
   const std::string path = out.file("desk.htm");
   DivideByMonth(true);
+  settings.publish.setKeepUnchanged(false);  // every page is created again
 
   WriteMonths(10);
   EXPECT_TRUE(Run(path, true));
@@ -176,6 +179,7 @@ TEST_F(GenerationJobTest, DesktopOutputAsksOnlyAboveTenPages) {
   ui.answer = MessageAnswer::Yes;
   EXPECT_TRUE(Run(path, true));
   EXPECT_EQ(files.created.size(), 12u);  // 11 pages and the index
+  EXPECT_EQ(handled.size(), 12u);
   EXPECT_TRUE(HostFileSystem().exists(out.file("desk200011.htm")));
 
   // Not on the desktop: never asked.

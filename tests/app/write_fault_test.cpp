@@ -116,6 +116,57 @@ class WriteFaultTest : public ::testing::Test {
     }
   }
 
+  // Walks every fault of a run over the files of an earlier run that all differ from the new
+  // ones: each is replaced beside the old file, so a fault leaves every file whole, old or new,
+  // with the one message of a failed write.
+  void WalkFaultsOverOldFiles() {
+    TempFolder cleanFolder;
+    bool ok = false;
+    files.failNth(FileOp::kOpen, 0);
+    const std::map<std::string, std::string> clean = RunInto(cleanFolder, &ok);
+    ASSERT_TRUE(ok);
+    auto fillWithOld = [&](const TempFolder& folder) {
+      for (const auto& [path, bytes] : clean) {
+        const std::string name = path.substr(cleanFolder.path().size());
+        ASSERT_TRUE(test::WriteBytes(HostFileSystem(), folder.file(name), "old " + name));
+      }
+    };
+    TempFolder dryFolder;
+    fillWithOld(dryFolder);
+    files.failNth(FileOp::kOpen, 0);
+    ASSERT_EQ(RunInto(dryFolder, &ok).size(), clean.size());
+    ASSERT_TRUE(ok);
+    std::map<FileOp, std::vector<std::string>> pathOf;
+    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename}) pathOf[op] = files.pathsOf(op);
+    ASSERT_EQ(pathOf[FileOp::kRename].size(), clean.size()) << "every file differs, so every file is replaced";
+
+    for (const auto& [op, paths] : pathOf) {
+      for (std::size_t n = 1; n <= paths.size(); ++n) {
+        SCOPED_TRACE(std::string(Name(op)) + " " + std::to_string(n));
+        TempFolder folder;
+        fillWithOld(folder);
+        files.failNth(op, static_cast<int>(n));
+        const auto left = RunInto(folder, &ok);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, LoadText(IDS_WRITE_FAILED));
+        ASSERT_EQ(left.size(), clean.size()) << "a temporary file was left";
+        std::string faulty = paths[n - 1].substr(dryFolder.path().size());
+        if (faulty.size() > 4 && faulty.substr(faulty.size() - 4) == ".new") faulty.resize(faulty.size() - 4);
+        for (const auto& [path, bytes] : clean) {
+          const std::string name = path.substr(cleanFolder.path().size());
+          ASSERT_EQ(left.count(folder.file(name)), 1u) << name;
+          const std::string& now = left.at(folder.file(name));
+          if (name == faulty) {
+            EXPECT_EQ(now, "old " + name) << "the file of the fault is not the old one";
+          } else {
+            EXPECT_TRUE(now == "old " + name || now == bytes) << name << " is not whole";
+          }
+        }
+      }
+    }
+  }
+
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar"};
   TempFolder receive;
   AppSettings settings;
@@ -130,6 +181,34 @@ TEST_F(WriteFaultTest, EveryFaultOfADividedRunWithItsIndex) {
   settings.divide.setType(0);
   settings.divide.setOutputIndex(true);
   WalkFaults();
+}
+
+TEST_F(WriteFaultTest, EveryFaultOverTheFilesOfAnEarlierRunWithTheFeed) {
+  settings.divide.setValid(true);
+  settings.divide.setType(0);
+  settings.divide.setOutputIndex(true);
+  settings.publish.setFeedUrl("http://example.org/");
+  settings.publish.setUtf8(true);
+  WalkFaultsOverOldFiles();
+}
+
+TEST_F(WriteFaultTest, AFeedThatCannotBeWrittenGivesOneMessageAndThePagesStay) {
+  settings.publish.setFeedUrl("http://example.org/");
+  for (bool unopenable : {true, false}) {
+    SCOPED_TRACE(unopenable);
+    TempFolder folder;
+    const std::string feed = folder.file("pets.xml");
+    files.unopenable.clear();
+    files.failingWrites.clear();
+    (unopenable ? files.unopenable : files.failingWrites).insert(feed);
+    bool ok = true;
+    const auto left = RunInto(folder, &ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, LoadText(IDS_WRITE_FAILED));
+    ASSERT_EQ(left.count(folder.file("pets.htm")), 1u);
+    EXPECT_GT(left.at(folder.file("pets.htm")).size(), 100000u);
+  }
 }
 
 // The settings export writes a temporary file and renames it over the old one.

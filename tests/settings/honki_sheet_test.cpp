@@ -233,6 +233,72 @@ TEST_F(HonkiSheetTest, DivisionResetShowsTheDefaultsWithoutAsking) {
   EXPECT_EQ(settings.divide, DivideSettings());
 }
 
+TEST_F(HonkiSheetTest, PublishingChoicesShowTakeAndResetWithTheAddressCheckedOnlyForAFeed) {
+  settings.publish.setCharset("utf-8");
+  settings.publish.setKeepUnchanged(false);
+  sheet.LoadFrom(settings);
+  Show(sheet.divide, divideControls);
+  EXPECT_TRUE(divideControls[IDC_PUBLISH_UTF8].checked);
+  EXPECT_FALSE(divideControls[IDC_PUBLISH_KEEP].checked);
+  EXPECT_FALSE(divideControls[IDC_PUBLISH_FEED].checked);
+  EXPECT_EQ(divideControls[IDC_PUBLISH_FEED_COUNT].text, "20");
+  for (int id : {IDC_PUBLISH_FEED_URL, IDC_PUBLISH_FEED_URL_LABEL, IDC_PUBLISH_FEED_COUNT, IDC_PUBLISH_FEED_COUNT_SPIN})
+    EXPECT_FALSE(divideControls[id].enabled) << id;
+  EXPECT_TRUE(divideControls[IDC_PUBLISH_UTF8].enabled);  // not tied to division
+
+  // Without the feed, whatever stands in the address box is not checked.
+  divideControls.setText(IDC_PUBLISH_FEED_URL, "not an address");
+  ASSERT_TRUE(sheet.divide.OnLeave());
+  EXPECT_TRUE(ui.messages.empty());
+
+  Click(sheet.divide, divideControls, IDC_PUBLISH_FEED);
+  EXPECT_TRUE(divideControls[IDC_PUBLISH_FEED_URL].enabled);
+  EXPECT_TRUE(divideControls[IDC_PUBLISH_FEED_COUNT_SPIN].enabled);
+  for (const char* bad : {"not an address", "ftp://example.org/", "", "file:///c:/pages"}) {
+    divideControls.setText(IDC_PUBLISH_FEED_URL, bad);
+    EXPECT_FALSE(sheet.divide.OnLeave()) << bad;
+    EXPECT_EQ(LastMessage(), LoadText(IDS_PUBLISH_BAD_URL));
+    EXPECT_EQ(divideControls.focused, IDC_PUBLISH_FEED_URL);
+  }
+  divideControls.setText(IDC_PUBLISH_FEED_URL, "  https://example.org/mogu  ");
+  divideControls.setText(IDC_PUBLISH_FEED_COUNT, "101");
+  EXPECT_FALSE(sheet.divide.OnLeave());
+  EXPECT_EQ(divideControls.focused, IDC_PUBLISH_FEED_COUNT);
+  divideControls.setText(IDC_PUBLISH_FEED_COUNT, "5");
+  Click(sheet.divide, divideControls, IDC_PUBLISH_UTF8);
+  Click(sheet.divide, divideControls, IDC_PUBLISH_KEEP);
+  ASSERT_TRUE(sheet.divide.OnLeave());
+  sheet.StoreTo(settings);
+  EXPECT_FALSE(settings.publish.utf8());
+  EXPECT_EQ(settings.publish.charset(), "Shift_JIS");
+  EXPECT_TRUE(settings.publish.keepUnchanged());
+  EXPECT_EQ(settings.publish.feedUrl(), "https://example.org/mogu");
+  EXPECT_EQ(settings.publish.feedCount(), 5);
+
+  // Turning the feed off clears the address that is saved; the reset brings the defaults back.
+  Click(sheet.divide, divideControls, IDC_PUBLISH_FEED);
+  ASSERT_TRUE(sheet.divide.OnLeave());
+  sheet.StoreTo(settings);
+  EXPECT_FALSE(settings.publish.feed());
+  Click(sheet.divide, divideControls, IDC_PUBLISH_UTF8);
+  Click(sheet.divide, divideControls, IDC_DIVIDE_RESET);
+  EXPECT_FALSE(divideControls[IDC_PUBLISH_UTF8].checked);
+  EXPECT_TRUE(divideControls[IDC_PUBLISH_KEEP].checked);
+  EXPECT_FALSE(divideControls[IDC_PUBLISH_FEED].checked);
+  ASSERT_TRUE(sheet.divide.OnLeave());
+  sheet.StoreTo(settings);
+  EXPECT_EQ(settings.publish, PublishSettings());
+}
+
+TEST_F(HonkiSheetTest, AStoredCharsetNameIsKeptWhenTheChoiceStays) {
+  settings.publish.setCharset("utf-8");
+  sheet.LoadFrom(settings);
+  Show(sheet.divide, divideControls);
+  ASSERT_TRUE(sheet.divide.OnLeave());
+  sheet.StoreTo(settings);
+  EXPECT_EQ(settings.publish.charset(), "utf-8");
+}
+
 TEST_F(HonkiSheetTest, WordsAreTakenAsTypedAndReset) {
   settings.words.diaryTitle = "D";
   sheet.LoadFrom(settings);

@@ -136,6 +136,36 @@ TEST_F(SheetViewTest, CountOutsideItsRangeKeepsTheUserOnThePage) {
   EXPECT_EQ(settings.divide.type(), 3);
 }
 
+TEST_F(SheetViewTest, PublishingChoicesComeBackAndTheFeedAddressIsChecked) {
+  EXPECT_TRUE(RunSheet([](GuiDriver& driver, HWND sheet) {
+    driver.SelectPage(sheet, kDivideTab);
+    HWND page = driver.CurrentPage(sheet);
+    EXPECT_FALSE(driver.Checked(page, IDC_PUBLISH_UTF8));
+    EXPECT_TRUE(driver.Checked(page, IDC_PUBLISH_KEEP));
+    EXPECT_FALSE(driver.Enabled(page, IDC_PUBLISH_FEED_URL));
+    EXPECT_FALSE(driver.Enabled(page, IDC_PUBLISH_FEED_COUNT));
+    driver.Click(page, IDC_PUBLISH_UTF8);
+    driver.Click(page, IDC_PUBLISH_FEED);
+    EXPECT_TRUE(driver.Enabled(page, IDC_PUBLISH_FEED_URL));
+    EXPECT_TRUE(driver.Enabled(page, IDC_PUBLISH_FEED_COUNT));
+    driver.Type(page, IDC_PUBLISH_FEED_URL, "ftp://example.org/");
+    driver.PressOk(sheet);
+    HWND box = driver.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(driver.MessageText(box), Text(IDS_PUBLISH_BAD_URL));
+    driver.Answer(box, IDOK);
+    ASSERT_TRUE(driver.WaitGone(box));
+    EXPECT_EQ(driver.CurrentPageIndex(sheet), kDivideTab);
+    driver.Type(page, IDC_PUBLISH_FEED_URL, "https://example.org/mogu/");
+    driver.Type(page, IDC_PUBLISH_FEED_COUNT, "7");
+    driver.PressOk(sheet);
+  }));
+  EXPECT_TRUE(settings.publish.utf8());
+  EXPECT_TRUE(settings.publish.keepUnchanged());
+  EXPECT_EQ(settings.publish.feedUrl(), "https://example.org/mogu/");
+  EXPECT_EQ(settings.publish.feedCount(), 7);
+}
+
 TEST_F(SheetViewTest, PickupDatesAndAnEmptyPetName) {
   EXPECT_TRUE(RunSheet([](GuiDriver& driver, HWND sheet) {
     driver.SelectPage(sheet, kPickupTab);
@@ -333,6 +363,7 @@ TEST_F(SheetViewTest, LocaleIndependentTexts) {
       {kHtmlTab, IDC_HTML_USE_LABEL, IDS_HTML_USE_LABEL},   {kHtmlTab, IDC_HTML_NOTE, IDS_HTML_LIST_NOTE},
       {kHtmlTab, IDC_HTML_CUSTOMIZE, IDS_HTML_CUSTOMIZE},   {kDivideTab, IDC_DIVIDE_VALID, IDS_DIVIDE_VALID},
       {kDivideTab, IDC_DIVIDE_BY_COUNT, IDS_DIVIDE_COUNT},  {kDivideTab, IDC_DIVIDE_COUNT_UNIT, IDS_DIVIDE_COUNT_UNIT},
+      {kDivideTab, IDC_PUBLISH_GROUP, IDS_PUBLISH_GROUP},   {kDivideTab, IDC_PUBLISH_FEED, IDS_PUBLISH_FEED},
       {kWordTab, IDC_WORD_DIARY_LABEL, IDS_WORD_DIARY_LABEL}, {kPickupTab, IDC_PICKUP_NOTE, IDS_PICKUP_NOTE},
       {kPickupTab, IDC_PICKUP_NAME_NOTE, IDS_PICKUP_NAME_NOTE}, {kPetTab, IDC_PET_NOTE, IDS_PET_NOTE},
       {kPetTab, IDC_PET_FOLDER_NOTE, IDS_PET_FOLDER_NOTE},  {kPetTab, IDC_PET_ADD, IDS_PET_ADD},
@@ -370,6 +401,8 @@ TEST_F(SheetViewTest, EveryPageShowsItsTextsWhole) {
       if (tab == kDivideTab) {  // with every control enabled
         driver.Click(page, IDC_DIVIDE_VALID);
         driver.Click(page, IDC_DIVIDE_BY_COUNT);
+        driver.Click(page, IDC_PUBLISH_FEED);
+        driver.Type(page, IDC_PUBLISH_FEED_URL, "https://example.org/mogu/");
       }
       EXPECT_EQ(driver.ClippedTexts(page), std::vector<std::string>{}) << names[tab];
       picture(driver, sheet, names[tab]);

@@ -5,6 +5,7 @@ namespace mogura {
 void HonkiSheetPresenter::LoadFrom(const AppSettings& settings) {
   html.formats = settings.formats;
   divide.SetFrom(settings.divide);
+  divide.SetPublishFrom(settings.publish);
   words.SetFrom(settings.words);
   pickup.pickup = settings.pickup;
   pets.folders = settings.petFolders;
@@ -13,6 +14,7 @@ void HonkiSheetPresenter::LoadFrom(const AppSettings& settings) {
 void HonkiSheetPresenter::StoreTo(AppSettings& settings) const {
   settings.formats = html.formats;
   settings.divide = divide.Values();
+  settings.publish = divide.PublishValues();
   settings.words = words.Values();
   settings.pickup = pickup.pickup;
   // A ticked pet name without a name would pick nothing.

@@ -2,6 +2,7 @@
 
 #include "base/cp932.h"
 #include "base/string_table.h"
+#include "html/publish_settings.h"
 
 namespace mogura {
 namespace {
@@ -60,6 +61,17 @@ bool TakeLimitedText(DialogControls& controls, UserInteraction& ui, int control,
     return Refuse(controls, ui, control, FormatArguments(LoadText(IDS_ENTER_MAX_CHARS), {std::to_string(maxCharacters)}));
   }
   *text = std::move(typed);
+  return true;
+}
+
+bool TakeWebAddress(DialogControls& controls, UserInteraction& ui, int control, std::string* url) {
+  const std::string text = controls.text(control);
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;  // a blank is never a trail byte
+  const std::string address = text.substr(begin, end - begin);
+  if (!IsWebAddress(address)) return Refuse(controls, ui, control, std::string(LoadText(IDS_PUBLISH_BAD_URL)));
+  *url = address;
   return true;
 }
 

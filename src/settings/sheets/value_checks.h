@@ -30,4 +30,8 @@ bool TakeInteger(DialogControls& controls, UserInteraction& ui, int control, Num
 bool TakeLimitedText(DialogControls& controls, UserInteraction& ui, int control, std::size_t maxCharacters,
                      std::string* text);
 
+// Reads the text box `control`; true with `*url` set (blanks around it dropped) when it holds
+// an http or https address.
+bool TakeWebAddress(DialogControls& controls, UserInteraction& ui, int control, std::string* url);
+
 }  // namespace mogura
