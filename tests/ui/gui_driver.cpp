@@ -398,4 +398,13 @@ std::string ScreenshotFolder() {
   return folder ? folder : "";
 }
 
+void RecordPageOpens() {
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    RegSetKeyValueW(root, L"Software\\Classes\\.htm", nullptr, REG_SZ, L"MoguraTest.Page", 16 * sizeof(wchar_t));
+    const std::wstring command = std::wstring(L"C:\\windows\\system32\\cmd.exe /c echo %1>>") + kOpenedPagesLog;
+    RegSetKeyValueW(root, L"Software\\Classes\\MoguraTest.Page\\shell\\open\\command", nullptr, REG_SZ,
+                    command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
+}
+
 }  // namespace mogura::test

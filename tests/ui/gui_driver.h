@@ -83,4 +83,12 @@ void RunDriven(const std::function<void()>& show, const std::function<void(GuiDr
 // The folder the screenshots go to (MOGURA_SCREENSHOT_DIR); empty when none is asked for.
 std::string ScreenshotFolder();
 
+// The file the shell's "open" of a page writes the page's path into, once RecordPageOpens
+// has run: a line for each page opened.
+inline constexpr const wchar_t* kOpenedPagesLog = L"C:\\mogura-test-opened.txt";
+// Makes the shell's "open" of a page (.htm) append its path to kOpenedPagesLog instead of
+// starting a browser. The prefix is the test's own: the machine-wide association is changed
+// too.
+void RecordPageOpens();
+
 }  // namespace mogura::test

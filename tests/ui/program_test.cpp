@@ -28,7 +28,7 @@ std::string Text(int id) { return std::string(LoadText(id)); }
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Pikomaru\\mogura";
 constexpr wchar_t kOutputFolder[] = L"C:\\mogura-test";
-constexpr wchar_t kOpenedLog[] = L"C:\\mogura-test-opened.txt";
+constexpr const wchar_t* kOpenedLog = test::kOpenedPagesLog;
 
 // A Windows path for a program named in the environment (a Unix path is on drive Z:).
 std::wstring ProgramPath(const char* variable) {
@@ -129,16 +129,7 @@ class Program {
 
 class ProgramTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    // "open" of a page writes its path into a file instead of starting a browser.
-    // The prefix is the test's own: the machine-wide association is changed too.
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-      RegSetKeyValueW(root, L"Software\\Classes\\.htm", nullptr, REG_SZ, L"MoguraTest.Page", 16 * sizeof(wchar_t));
-      const std::wstring command = std::wstring(L"C:\\windows\\system32\\cmd.exe /c echo %1>>") + kOpenedLog;
-      RegSetKeyValueW(root, L"Software\\Classes\\MoguraTest.Page\\shell\\open\\command", nullptr, REG_SZ,
-                      command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    }
-  }
+  static void SetUpTestSuite() { test::RecordPageOpens(); }
 
   void SetUp() override {
     program_ = ProgramPath("MOGURA_PROGRAM");
