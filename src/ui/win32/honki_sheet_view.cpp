@@ -13,7 +13,7 @@ CSetupHonkiSelectHTMLPage::CSetupHonkiSelectHTMLPage(SelectHtmlPagePresenter& pr
 
 CSetupHonkiDevideHtmlPage::CSetupHonkiDevideHtmlPage(DividePagePresenter& presenter)
     : PresenterPage(presenter, IDD_HONKI_DIVIDE, IDS_HONKI_PAGE_DIVIDE) {
-  AddEtchedLine(IDC_DIVIDE_VALID, 12);
+  AddEtchedLine(IDC_DIVIDE_VALID, 5);
 }
 
 CSetupHonkiWord::CSetupHonkiWord(WordPagePresenter& presenter)
