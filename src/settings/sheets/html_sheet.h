@@ -1,5 +1,5 @@
-// The customization sheet of one HTML format: its own page choice and reset button above two
-// tabs, the content options and the place texts of the page being edited.
+// The customization sheet of one HTML format: its own page choice, reset and preview buttons
+// above two tabs, the content options and the place texts of the page being edited.
 #pragma once
 
 #include <functional>
