@@ -4,6 +4,8 @@
 #include "setup/copy_install_file.h"
 #include "setup/folder_creation.h"
 #include "setup/setup_info.h"
+#include "setup/setup_paths.h"
+#include "setup/setup_text.h"
 #include "setup/shortcuts.h"
 #include "setup/uninstall_entry.h"
 
@@ -40,9 +42,20 @@ void CopyDriver::finish() {
   const FileEntry main = ResolveFileEntry(context_, 1);
   edge_.system.setCurrentFolder(context_.installPath);
   // An entry that was refused was never copied: nothing of ours to start.
-  if (main.staysInside) edge_.system.startProgram(main.target, std::string());
+  if (main.staysInside) tellNotStarted(main.target, edge_.system.startProgramForUser(main.target));
+  // The document, too, is one of ours: a name inside the installation folder, never a path or
+  // an address of anything else.
   const std::string open = context_.info.value(kInstallSection, "Open", kLongestEntry);
-  if (!open.empty()) edge_.shell.openDocument(open);
+  if (!open.empty() && StaysInsideFolder(open)) {
+    const std::string document = context_.installPath + open;
+    tellNotStarted(document, edge_.system.openDocumentForUser(document));
+  }
+}
+
+void CopyDriver::tellNotStarted(const std::string& path, UserStart outcome) {
+  if (outcome != UserStart::NotAsUser) return;
+  edge_.boxes.show(Concat({path, LoadText(IDS_SETUP_START_FROM_MENU)}), context_.title,
+                   MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace mogura

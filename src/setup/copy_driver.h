@@ -6,6 +6,7 @@
 // only Finish, and call finish() when it is pressed.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "setup/setup_context.h"
@@ -46,10 +47,15 @@ class CopyDriver {
   // a step's outcome: every failure has been told to the user.
   CopyStepReport runStep();
 
-  // Finish: starts the main program in the installation folder, then opens "Install"/"Open".
+  // Finish: starts the main program in the installation folder, then opens "Install"/"Open"
+  // when it names a file inside that folder; both for the user, never with the setup program's
+  // rights. What only those rights could have started is named in a message that sends the
+  // user to the Start menu.
   void finish();
 
  private:
+  void tellNotStarted(const std::string& path, UserStart outcome);
+
   SetupEdge& edge_;
   SetupContext& context_;
 };

@@ -3,18 +3,24 @@
 #include "base/cp932.h"
 #include "base/string_table.h"
 #include "setup/folder_creation.h"
+#include "setup/link_check.h"
 #include "setup/setup_text.h"
 
 namespace mogura {
 
 bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
-  if (!entry.staysInside) {
+  // A link on the way would put the copy wherever it points, with administrator rights.
+  if (!entry.staysInside ||
+      PassesThroughLink(edge.setupFiles, std::string_view(entry.target).substr(0, entry.relativeStart),
+                        entry.target)) {
     ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
     return false;
   }
   for (std::size_t slash = FindCharDbcs(entry.target, '\\', entry.relativeStart); slash != std::string::npos;
        slash = FindCharDbcs(entry.target, '\\', slash + 1)) {
-    if (!CreateFolderLevel(edge, std::string_view(entry.target).substr(0, slash + 1))) return false;
+    if (!CreateFolderLevel(edge, std::string_view(entry.target).substr(0, slash + 1), NewFolder::Protected)) {
+      return false;
+    }
   }
   switch (edge.setupFiles.copy(entry.source, entry.target, true)) {
     case CopyOutcome::Copied:

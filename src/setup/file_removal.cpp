@@ -1,5 +1,6 @@
 #include "setup/file_removal.h"
 
+#include <optional>
 #include <vector>
 
 #include "base/cp932.h"
@@ -15,6 +16,22 @@ bool IsHelpIndex(const std::string& name) {
   return dot != std::string::npos && EqualsNoCase(std::string_view(name).substr(dot + 1), "gid");
 }
 
+MessageAnswer AskDelete(SetupEdge& edge, const SetupContext& context, const std::string& path) {
+  return edge.boxes.show(Concat({path, LoadText(IDS_SETUP_ASK_DELETE)}), context.title, MessageIcon::Question,
+                         MessageButtons::YesNoCancel, MessageAnswer::Yes);
+}
+
+// A link is asked about as a file is, and Yes removes the link alone: what it points to may
+// lie anywhere and is never ours. None on Cancel; otherwise whether it went as asked.
+std::optional<bool> RemoveLinkAsked(SetupEdge& edge, const SetupContext& context, const std::string& path) {
+  const MessageAnswer answer = AskDelete(edge, context, path);
+  if (answer == MessageAnswer::Cancel) return std::nullopt;
+  if (answer != MessageAnswer::Yes) return true;
+  if (edge.setupFiles.removeLink(path)) return true;
+  ShowError(edge.boxes, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
+  return false;
+}
+
 }  // namespace
 
 bool DeleteIfPresent(SetupEdge& edge, const std::string& path) {
@@ -25,25 +42,35 @@ bool DeleteIfPresent(SetupEdge& edge, const std::string& path) {
 
 bool RemoveFolderTree(SetupEdge& edge, const SetupContext& context, const std::string& folder) {
   if (!StartsWithDriveRoot(folder) || IsDriveRoot(folder)) return false;
+  const std::string self(WithoutTrailingBackslash(folder));
+  if (edge.setupFiles.isLink(self)) {
+    // The folder itself is a link: listing it would list whatever it points to.
+    const std::optional<bool> removed = RemoveLinkAsked(edge, context, self);
+    return removed.value_or(false) && !edge.files.exists(self);
+  }
   bool ok = true;
   std::vector<FolderEntry> entries;
   edge.setupFiles.listFolder(folder, &entries);
   for (const FolderEntry& entry : entries) {
     if (!IsPlainName(entry.name)) continue;  // "." and "..": never up the tree
     const std::string path = folder + entry.name;
+    if (entry.isLink) {
+      const std::optional<bool> removed = RemoveLinkAsked(edge, context, path);
+      if (!removed) return false;
+      if (!*removed) ok = false;
+      continue;
+    }
     if (entry.isFolder) {
       if (!RemoveFolderTree(edge, context, path + '\\')) return false;
       continue;
     }
     if (!IsHelpIndex(entry.name)) {
-      const MessageAnswer answer = edge.boxes.show(Concat({path, LoadText(IDS_SETUP_ASK_DELETE)}), context.title,
-                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
+      const MessageAnswer answer = AskDelete(edge, context, path);
       if (answer == MessageAnswer::Cancel) return false;
       if (answer != MessageAnswer::Yes) continue;
     }
     if (!DeleteIfPresent(edge, path)) ok = false;
   }
-  const std::string self(WithoutTrailingBackslash(folder));
   if (edge.files.exists(self) && !edge.files.removeFolder(self)) {
     ShowError(edge.boxes, Concat({self, LoadText(IDS_SETUP_FOLDER_NOT_REMOVED)}));
     ok = false;

@@ -7,7 +7,8 @@
 
 namespace mogura {
 
-bool CreateFolderLevel(SetupEdge& edge, std::string_view path) {
+bool CreateFolderLevel(SetupEdge& edge, std::string_view path, NewFolder kind, bool* made) {
+  if (made) *made = false;
   if (IsDriveRoot(path)) return true;
   const std::string folder(WithoutTrailingBackslash(path));
   if (edge.files.exists(folder)) {
@@ -15,16 +16,27 @@ bool CreateFolderLevel(SetupEdge& edge, std::string_view path) {
     ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FILE_IN_THE_WAY)}));
     return false;
   }
-  if (edge.files.createFolder(folder)) return true;
+  const bool created = kind == NewFolder::Protected ? edge.setupFiles.createProtectedFolder(folder)
+                                                    : edge.files.createFolder(folder);
+  if (created) {
+    if (made) *made = true;
+    return true;
+  }
   ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_CREATED)}));
   return false;
 }
 
-bool CreateFolderChain(SetupEdge& edge, std::string_view path) {
-  if (!StartsWithDriveRoot(path)) return CreateFolderLevel(edge, path);
+bool CreateFolderChain(SetupEdge& edge, std::string_view path, std::vector<std::string>* made) {
+  const auto level = [&](std::string_view levelPath) {
+    bool created = false;
+    if (!CreateFolderLevel(edge, levelPath, NewFolder::Protected, &created)) return false;
+    if (created && made) made->emplace_back(WithoutTrailingBackslash(levelPath));
+    return true;
+  };
+  if (!StartsWithDriveRoot(path)) return level(path);
   for (std::size_t end = FindCharDbcs(path, '\\', 3); end != std::string_view::npos;
        end = FindCharDbcs(path, '\\', end + 1)) {
-    if (!CreateFolderLevel(edge, path.substr(0, end + 1))) return false;
+    if (!level(path.substr(0, end + 1))) return false;
   }
   return true;
 }

@@ -1,8 +1,12 @@
 #include "setup/install_wizard.h"
 
+#include <vector>
+
+#include "base/cp932.h"
 #include "base/string_table.h"
 #include "setup/folder_creation.h"
 #include "setup/free_space.h"
+#include "setup/setup_info.h"
 #include "setup/setup_paths.h"
 #include "setup/setup_text.h"
 
@@ -30,7 +34,7 @@ std::string InstallWizard::ChosenFolder(std::string_view chosenFile) {
   return SplitAtLastBackslash(chosenFile).folder;
 }
 
-std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed) {
+std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed, bool typedWhole) {
   context_.installPath = EnsureTrailingBackslash(typed);
   const std::string& path = context_.installPath;
   if (path.size() <= 3) {
@@ -39,17 +43,43 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed)
   }
   // A "." or ".." part would put the installation (and later its removal) somewhere else
   // than the path says, a drive root at worst; so would half a character at the end, which
-  // takes the backslash after it as its trail byte.
-  if (!StartsWithDriveRoot(path) || !EndsWithBackslash(path) ||
-      !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
+  // takes the backslash after it as its trail byte. A path too long for the buffers of the
+  // system, or holding characters without a CP932 form, is refused whole: cut or replaced,
+  // it would name a folder the user never saw.
+  if (!typedWhole || path.size() > kLongestTypedPath || !StartsWithDriveRoot(path) ||
+      !EndsWithBackslash(path) || !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
     ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
     return std::nullopt;
   }
-  if (!CreateFolderChain(edge_, path)) return std::nullopt;
-  // Only a test: the copy page makes the folder again. Fails harmlessly when it is not empty.
-  edge_.files.removeFolder(std::string(WithoutTrailingBackslash(path)));
+  std::vector<std::string> made;
+  const bool testPassed = CreateFolderChain(edge_, path, &made);
+  // Only a test: the copy page makes the folders again. What existed before stays as it was.
+  for (auto folder = made.rbegin(); folder != made.rend(); ++folder) edge_.files.removeFolder(*folder);
+  if (!testPassed) return std::nullopt;
+  if (made.empty() && !acceptExistingFolder()) return std::nullopt;
   if (!acceptFreeSpace()) return std::nullopt;
   return context_.isResident ? WizardPage::Copy : WizardPage::Options;
+}
+
+bool InstallWizard::acceptExistingFolder() {
+  const std::string folder(WithoutTrailingBackslash(context_.installPath));
+  if (edge_.setupFiles.isLink(folder)) {
+    // Whatever it points to would receive the files, and the removal would walk it.
+    ShowError(edge_.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_IS_LINK)}));
+    return false;
+  }
+  std::vector<FolderEntry> entries;
+  const bool listed = edge_.setupFiles.listFolder(context_.installPath, &entries);
+  if ((listed && entries.empty()) || holdsThisProduct()) return true;
+  // The copy would overwrite what is there, and the removal would later walk all of it.
+  return edge_.boxes.show(Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_EMPTY)}), context_.title,
+                          MessageIcon::Question, MessageButtons::YesNo,
+                          MessageAnswer::No) == MessageAnswer::Yes;
+}
+
+bool InstallWizard::holdsThisProduct() const {
+  const std::optional<IniFile> info = ReadInfoFile(edge_.files, context_.installPath + context_.infFileName);
+  return info && EqualsNoCase(info->value(kInstallSection, "Folder", kLongestName), context_.folder);
 }
 
 bool InstallWizard::acceptFreeSpace() {
@@ -57,8 +87,8 @@ bool InstallWizard::acceptFreeSpace() {
   const std::uint64_t measure = edge_.setupFiles.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
   if (measure >= kLowSpaceMeasure) return true;
   const std::string question = FormatText(LoadText(IDS_SETUP_LOW_SPACE), std::to_string(MegabytesShown(measure)));
-  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo) ==
-         MessageAnswer::Yes;
+  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo,
+                          MessageAnswer::Yes) == MessageAnswer::Yes;
 }
 
 WizardPage InstallWizard::leaveOptionsPage(bool startMenu, bool desktop) {

@@ -17,7 +17,8 @@ enum class WizardPage { Folder, Options, Copy };
 
 class InstallWizard {
  public:
-  // The edit field of the folder page takes at most this many bytes.
+  // The installation path (with its trailing backslash) is at most this many bytes; the edit
+  // field of the folder page takes at most this many characters.
   static constexpr std::size_t kLongestTypedPath = 259;
   // The folder-browse dialog: a save dialog with this file type and preset name.
   static constexpr std::string_view kBrowseFileType = "*.*";
@@ -46,9 +47,13 @@ class InstallWizard {
   // The folder the user chose in the dialog: its path up to the file name, with its backslash.
   static std::string ChosenFolder(std::string_view chosenFile);
 
-  // Next on the folder page: the page to go to, or none to stay (its message has been shown
-  // or the user declined to go on with little free space).
-  std::optional<WizardPage> leaveFolderPage(std::string_view typed);
+  // Next on the folder page: the page to go to, or none to stay (its message has been shown,
+  // or the user declined to go on). `typed` is the field's text in CP932; `typedWhole` is false
+  // when the field held characters CP932 has no form for. The folders that the test of the
+  // path creates are removed again, deepest first; folders that existed stay. An existing
+  // folder must be no link, and one that holds files is taken only when the user agrees or
+  // it holds an installation of this product (its information file names the same folder).
+  std::optional<WizardPage> leaveFolderPage(std::string_view typed, bool typedWhole = true);
 
   // Options page: the two check boxes (start menu checked, desktop not, at first); the desktop
   // box is enabled only with shell folders.
@@ -61,6 +66,8 @@ class InstallWizard {
   WizardPage leaveOptionsPage(bool startMenu, bool desktop);
 
  private:
+  bool acceptExistingFolder();
+  bool holdsThisProduct() const;
   bool acceptFreeSpace();
 
   SetupEdge& edge_;

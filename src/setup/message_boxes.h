@@ -12,13 +12,14 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // An empty caption is the system's default one. Owned by the setup window that is open, if any.
+  // `defaultAnswer` is the button that Enter presses.
   virtual MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                             MessageButtons buttons) = 0;
+                             MessageButtons buttons, MessageAnswer defaultAnswer) = 0;
 };
 
 // A failure: error icon, default caption, OK.
 inline void ShowError(MessageBoxes& boxes, const std::string& text) {
-  boxes.show(text, std::string(), MessageIcon::Error, MessageButtons::Ok);
+  boxes.show(text, std::string(), MessageIcon::Error, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace mogura

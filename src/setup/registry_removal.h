@@ -24,8 +24,11 @@ struct RegListKey {
 };
 
 // A "Reg" value: "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE" or "HKEY_CLASSES_ROOT" (byte for
-// byte), a backslash and a subkey path. None for any other root, another separator, or no
-// subkey: such a value would name, or delete, a whole root.
+// byte), a backslash and a key path of at least two levels, each level a name of its own (no
+// empty level). None for any other root or separator, a key one level below its root, and a
+// shared key of the system: one whose first two levels are SOFTWARE\Microsoft,
+// SOFTWARE\Classes, SOFTWARE\Policies or SOFTWARE\WOW6432Node (in any case), or below the
+// classes root WOW6432Node. Such a value would delete other programs' keys too.
 std::optional<RegListKey> ParseRegListValue(std::string_view value);
 
 // Deletes the key trees of "Reg"/1, 2, ... up to the first missing or empty value; a value

@@ -3,6 +3,7 @@
 #include "base/string_table.h"
 #include "setup/delete_on_restart.h"
 #include "setup/file_removal.h"
+#include "setup/link_check.h"
 #include "setup/registry_removal.h"
 #include "setup/setup_info.h"
 #include "setup/setup_text.h"
@@ -17,6 +18,9 @@ bool RunRemovalWork(SetupEdge& edge, const SetupContext& context) {
   for (int n = static_cast<int>(context.fileCount); n >= -1; --n) {
     const FileEntry entry = ResolveFileEntry(context, n);
     if (!entry.staysInside) continue;  // never installed, and nothing of ours to delete
+    // Never through a link: the name would delete what the link points to. The folder walk
+    // below asks about the link itself.
+    if (PassesThroughLink(edge.setupFiles, context.installPath, entry.target)) continue;
     if (DeleteIfPresent(edge, entry.target)) continue;
     ok = false;
     if (n == 1) {

@@ -15,8 +15,9 @@ namespace mogura {
 
 // In this order: the "Reg" keys; the installed files from the last entry down to the
 // information file and the setup program (a main program that cannot be deleted stops
-// everything); the rest of the installation folder; the uninstall key; the shortcuts of all
-// three places. True when nothing is left.
+// everything; a file reached through a link is left to the folder walk); the rest of the
+// installation folder; the uninstall key; the shortcuts of all three places. True when
+// nothing is left.
 bool RunRemovalWork(SetupEdge& edge, const SetupContext& context);
 
 class RemovalDialog {

@@ -40,7 +40,7 @@ std::string RemoverCopyName(std::string_view setupFileName, std::string_view fol
 
 bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
   if (edge.boxes.show(ConfirmationText(context), context.title, MessageIcon::Information,
-                      MessageButtons::OkCancel) != MessageAnswer::Ok) {
+                      MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
     return false;
   }
   const std::string systemFolder = EnsureTrailingBackslash(edge.system.systemFolder());

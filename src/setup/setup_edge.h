@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/files.h"
-#include "platform/shell.h"
 #include "setup/message_boxes.h"
 #include "setup/registry.h"
 #include "setup/setup_files.h"
@@ -19,7 +18,6 @@ struct SetupEdge {
   ProgramManager& programManager;
   MessageBoxes& boxes;
   SetupSystem& system;
-  Shell& shell;  // "open" of the product's document after Finish
 };
 
 }  // namespace mogura

@@ -11,6 +11,9 @@ namespace mogura {
 struct FolderEntry {
   std::string name;  // the name alone, not the path
   bool isFolder = false;
+  // A symbolic link, junction or mount point: it names something elsewhere, maybe far outside
+  // the folder listed. `isFolder` then tells what it stands for.
+  bool isLink = false;
 };
 
 enum class CopyOutcome { Copied, TargetInUse, TargetExists, Failed };
@@ -29,6 +32,19 @@ class SetupFiles {
   // The entries of `folder` (which ends in a backslash), files and folders, without "." and
   // "..", in directory order. False when the folder cannot be listed.
   virtual bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) = 0;
+
+  // True when `path` itself (not what it points to) is a link: a symbolic link, a junction or
+  // a mount point. The levels above it are followed as the system follows them.
+  virtual bool isLink(const std::string& path) = 0;
+
+  // Removes the link `path` itself, never what it points to. False when `path` is no link, or
+  // the system cannot tell that what it would delete is the link.
+  virtual bool removeLink(const std::string& path) = 0;
+
+  // Creates the folder `path` (the one above it exists) protected as the program-files folder
+  // is: administrators and the system may do anything, users read and run, and nothing is
+  // taken over from the folder above. False when it cannot be created.
+  virtual bool createProtectedFolder(const std::string& path) = 0;
 
   // Copies the file `from` to `to`. Without `replaceExisting` an existing `to` is left alone
   // and gives TargetExists. TargetInUse: `to` is open elsewhere (a sharing violation).

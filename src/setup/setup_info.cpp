@@ -31,13 +31,19 @@ void ProposeInstallPath(SetupEdge& edge, SetupContext* context) {
 
 std::string KeyName(unsigned n) { return std::to_string(n); }
 
-bool ReadSetupInfo(SetupEdge& edge, SetupContext* context) {
+std::optional<IniFile> ReadInfoFile(FileSystem& files, const std::string& path) {
   std::string bytes;
-  if (!ReadWholeFile(edge.files, context->infPath, kLargestInfoFile, &bytes)) {
+  if (!ReadWholeFile(files, path, kLargestInfoFile, &bytes)) return std::nullopt;
+  return IniFile(bytes);
+}
+
+bool ReadSetupInfo(SetupEdge& edge, SetupContext* context) {
+  std::optional<IniFile> info = ReadInfoFile(edge.files, context->infPath);
+  if (!info) {
     ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
     return false;
   }
-  context->info = IniFile(bytes);
+  context->info = std::move(*info);
   context->title = InstallValue(*context, "Title", kLongestName);
   context->folder = InstallValue(*context, "Folder", kLongestName);
   // The folder is put after the program-files folder and the uninstall branch: one name only,

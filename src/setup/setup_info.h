@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ inline constexpr std::size_t kLongestEntry = 259;  // Open, file, group and Reg 
 
 // Keys of numbered entries: decimal, no leading zeros.
 std::string KeyName(unsigned n);
+
+// The information file at `path`, read without a word to the user; none when it is missing,
+// cannot be read or is far larger than any information file.
+std::optional<IniFile> ReadInfoFile(FileSystem& files, const std::string& path);
 
 // Reads the information file at `context->infPath` and fills the title, folder, resident flag,
 // entry counts, shell-folder flag and the proposed installation path (the default, or the

@@ -60,7 +60,7 @@ std::string DefaultInstallPath(std::string_view windowsFolder, std::string_view 
   return path;
 }
 
-std::optional<std::string> PreviousInstallFolder(std::string_view uninstallCommand) {
+std::optional<std::string> UninstallProgram(std::string_view uninstallCommand) {
   std::string_view program = uninstallCommand;
   if (!program.empty() && program[0] == '"') {
     program.remove_prefix(1);
@@ -75,9 +75,14 @@ std::optional<std::string> PreviousInstallFolder(std::string_view uninstallComma
       }
     }
   }
-  const std::size_t last = FindLastCharDbcs(program, '\\');
-  if (last == std::string_view::npos) return std::nullopt;
-  return std::string(program.substr(0, last + 1));
+  if (FindLastCharDbcs(program, '\\') == std::string_view::npos) return std::nullopt;
+  return std::string(program);
+}
+
+std::optional<std::string> PreviousInstallFolder(std::string_view uninstallCommand) {
+  const std::optional<std::string> program = UninstallProgram(uninstallCommand);
+  if (!program) return std::nullopt;
+  return SplitAtLastBackslash(*program).folder;
 }
 
 bool IsPlainName(std::string_view name) {

@@ -36,8 +36,10 @@ std::string InfFileNameFor(std::string_view setupFileName);
 // Windows folder has no drive.
 std::string DefaultInstallPath(std::string_view windowsFolder, std::string_view folder);
 
-// The folder of the program an uninstall command starts: the quoted path, or the text before
-// its first " /" option, up to and with its last backslash. None without a backslash.
+// The program an uninstall command starts: the quoted path, or the text before its first " /"
+// option. None when that holds no backslash.
+std::optional<std::string> UninstallProgram(std::string_view uninstallCommand);
+// The folder of that program, up to and with its last backslash.
 std::optional<std::string> PreviousInstallFolder(std::string_view uninstallCommand);
 
 // One name of a folder or file: not empty, no '\\', '/' or ':', not made of dots and blanks only

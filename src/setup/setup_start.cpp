@@ -3,6 +3,8 @@
 #include "base/string_table.h"
 #include "setup/setup_info.h"
 #include "setup/setup_paths.h"
+#include "setup/setup_text.h"
+#include "setup/uninstall_entry.h"
 
 namespace mogura {
 
@@ -26,6 +28,14 @@ bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* com
     return false;
   }
   if (!ReadSetupInfo(edge, context)) return false;
+  // A removal goes on only from the installed setup program: another copy (the unpacked
+  // distribution, say) would walk its own folder and still delete the installation's entry.
+  if (command->mode != SetupMode::Install && !IsInstalledSetup(edge, *context)) {
+    ShowError(edge.boxes,
+              Concat({context->setupFolder, context->setupFileName, LoadText(IDS_SETUP_NOT_INSTALLED_HERE),
+                      LoadText(IDS_SETUP_CONTROL_PANEL_NOTE)}));
+    return false;
+  }
 
   if (command->mode == SetupMode::Install) edge.system.setCurrentFolder(context->setupFolder);
   if (command->mode == SetupMode::Remove) context->installPath = context->setupFolder;

@@ -17,8 +17,10 @@ namespace mogura {
 // Fills `context` from the path the mode names (the running program, or for Remove the
 // installed setup program given on the command line) and the information file beside it.
 // Install then works in the setup program's folder; Remove takes that folder as the
-// installation folder. False when the information file cannot be used (its message has been
-// shown): the program then ends.
+// installation folder. Both removal modes go on only when the uninstall entry names that
+// setup program; otherwise a message sends the user to the Control Panel. False when the
+// information file cannot be used or the removal is refused (its message has been shown):
+// the program then ends.
 bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* command, SetupContext* context);
 
 }  // namespace mogura

@@ -67,7 +67,7 @@ void CreateShellLinks(SetupEdge& edge, const SetupContext& context, ShortcutPlac
   std::vector<ShellLink> links;
   if (UsesGroupFolder(context, place)) {
     *folder += Concat({context.title, "\\"});
-    if (!CreateFolderLevel(edge, *folder)) return;
+    if (!CreateFolderLevel(edge, *folder, NewFolder::Plain)) return;
     for (unsigned n = 1; n <= context.groupCount; ++n) {
       const GroupEntry entry = ResolveGroupEntry(context, n);
       if (IsPlainName(entry.caption)) links.push_back(MakeLink(*folder, entry.caption, entry.target));

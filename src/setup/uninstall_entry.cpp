@@ -1,6 +1,8 @@
 #include "setup/uninstall_entry.h"
 
+#include "base/cp932.h"
 #include "setup/registry_removal.h"
+#include "setup/setup_paths.h"
 #include "setup/setup_text.h"
 
 namespace mogura {
@@ -19,6 +21,19 @@ bool WriteUninstallEntry(SetupEdge& edge, const SetupContext& context) {
   bool ok = key->writeString("DisplayName", context.title);
   ok = key->writeString("UninstallString", UninstallCommand(context)) && ok;
   return ok;
+}
+
+bool IsInstalledSetup(SetupEdge& edge, const SetupContext& context) {
+  auto key =
+      edge.registry.open(RegistryRoot::LocalMachine, UninstallKeyPath(context.folder), RegistryAccess::Read);
+  std::string command;
+  if (!key || !key->readString("UninstallString", &command)) return false;
+  const std::optional<std::string> installed = UninstallProgram(command);
+  if (!installed) return false;
+  const std::string named = context.setupFolder + context.setupFileName;
+  // The same file by another spelling: letters in another case, or its short (8.3) form.
+  return EqualsNoCase(*installed, named) ||
+         EqualsNoCase(edge.setupFiles.shortPath(*installed), edge.setupFiles.shortPath(named));
 }
 
 void RemoveUninstallEntry(SetupEdge& edge, const SetupContext& context) {

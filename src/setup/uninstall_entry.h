@@ -19,6 +19,10 @@ std::string UninstallCommand(const SetupContext& context);
 // written (nothing is told to the user: registry failures are silent).
 bool WriteUninstallEntry(SetupEdge& edge, const SetupContext& context);
 
+// True when the uninstall entry of the context's folder starts the setup program the context
+// was derived from (setupFolder + setupFileName): only that one removes the installation.
+bool IsInstalledSetup(SetupEdge& edge, const SetupContext& context);
+
 // Deletes the uninstall key with everything below it.
 void RemoveUninstallEntry(SetupEdge& edge, const SetupContext& context);
 

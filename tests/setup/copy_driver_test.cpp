@@ -9,6 +9,7 @@
 namespace mogura {
 namespace {
 
+using test::FakeDisk;
 using test::FakeSetup;
 using test::kDesktopFolder;
 using test::kProgramsFolder;
@@ -75,15 +76,17 @@ TEST(CopyDriver, StepsFromTheFolderToTheUninstallEntry) {
   EXPECT_TRUE(install.driver.showsControlPanelNote());
 }
 
-TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocument) {
+TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocumentForTheUser) {
   Install install(kInfo);
   RunAllSteps(install.driver);
   install.driver.finish();
-  ASSERT_EQ(install.setup.system.started.size(), 1u);
-  EXPECT_EQ(install.setup.system.started[0].program, kPath + "mogura.exe");
-  EXPECT_EQ(install.setup.system.started[0].arguments, "");
-  EXPECT_EQ(install.setup.system.started[0].folder, kPath);
-  EXPECT_EQ(install.setup.shell.opened, std::vector<std::string>{"doc\\guide.htm"});
+  ASSERT_EQ(install.setup.system.startedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.system.startedForUser[0].program, kPath + "mogura.exe");
+  EXPECT_EQ(install.setup.system.startedForUser[0].folder, kPath);
+  ASSERT_EQ(install.setup.system.openedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.system.openedForUser[0].program, kPath + "doc\\guide.htm");
+  EXPECT_TRUE(install.setup.system.started.empty());  // nothing with the setup program's rights
+  EXPECT_TRUE(install.setup.boxes.shown.empty());
 }
 
 TEST(CopyDriver, CopyFailuresAreToldAndTheSequenceGoesOn) {
@@ -111,6 +114,95 @@ TEST(CopyDriver, SubfolderFailureStopsThatFileOnly) {
   RunAllSteps(install.driver);
   EXPECT_EQ(install.setup.boxes.texts(), std::vector<std::string>{kPath + "doc" + Text(IDS_SETUP_FILE_IN_THE_WAY)});
   EXPECT_TRUE(install.setup.disk.has(kPath + "mogura.exe"));
+}
+
+// The copy never writes through a link: the installation folder, a folder on the way and the
+// target file are each checked, and each refusal is the copy's failure message.
+TEST(CopyDriver, NeverWritesThroughALink) {
+  Install folderLink(kInfo);
+  folderLink.setup.disk.addFolder("D:\\Other");
+  folderLink.setup.disk.addLink(kPath, "D:\\Other", true);
+  RunAllSteps(folderLink.driver);
+  EXPECT_EQ(folderLink.setup.boxes.texts(),
+            (std::vector<std::string>{
+                "setup.exe" + Text(IDS_SETUP_COPY_FAILED), "setup.INF" + Text(IDS_SETUP_COPY_FAILED),
+                "mogura.exe" + Text(IDS_SETUP_COPY_FAILED), "guide.htm" + Text(IDS_SETUP_COPY_FAILED)}));
+  EXPECT_TRUE(folderLink.setup.disk.below("D:\\Other").empty());
+
+  Install subfolderLink(kInfo);
+  subfolderLink.setup.disk.addFolder(kPath);
+  subfolderLink.setup.disk.addFile("D:\\Notes\\guide.htm", "the user's");
+  subfolderLink.setup.disk.addLink(kPath + "doc", "D:\\Notes", true);
+  RunAllSteps(subfolderLink.driver);
+  EXPECT_EQ(subfolderLink.setup.boxes.texts(),
+            std::vector<std::string>{"guide.htm" + Text(IDS_SETUP_COPY_FAILED)});
+  EXPECT_EQ(subfolderLink.setup.disk.bytesOf("D:\\Notes\\guide.htm"), "the user's");
+  EXPECT_EQ(subfolderLink.setup.disk.bytesOf(kPath + "mogura.exe"), "program");
+
+  Install fileLink(kInfo);
+  fileLink.setup.disk.addFile("D:\\mine.exe", "the user's");
+  fileLink.setup.disk.addLink(kPath + "mogura.exe", "D:\\mine.exe", false);
+  RunAllSteps(fileLink.driver);
+  EXPECT_EQ(fileLink.setup.boxes.texts(),
+            std::vector<std::string>{"mogura.exe" + Text(IDS_SETUP_COPY_FAILED)});
+  EXPECT_EQ(fileLink.setup.disk.bytesOf("D:\\mine.exe"), "the user's");
+}
+
+// What setup makes of the installation is protected as the program-files folder is; what
+// existed stays as it was, and the user's Start menu folder is the user's.
+TEST(CopyDriver, TheFoldersItMakesAreProtected) {
+  std::vector<std::string> lines = kInfo;
+  lines.push_back("[Group]");
+  lines.push_back("1=Mogura,mogura.exe");
+  Install install(lines);
+  install.context.installPath = "C:\\Tools\\mogura\\";
+  RunAllSteps(install.driver);
+  const FakeDisk& disk = install.setup.disk;
+  for (const char* folder : {"C:\\Tools", "C:\\Tools\\mogura", "C:\\Tools\\mogura\\doc"}) {
+    EXPECT_TRUE(disk.isProtectedFolder(folder)) << folder;
+  }
+  EXPECT_TRUE(disk.hasFolder(kProgramsFolder + "\\Mogura"));
+  EXPECT_FALSE(disk.isProtectedFolder(kProgramsFolder + "\\Mogura"));
+
+  Install existing(kInfo);
+  existing.setup.disk.addFolder(kPath);
+  RunAllSteps(existing.driver);
+  EXPECT_FALSE(existing.setup.disk.isProtectedFolder(kPath));
+  EXPECT_TRUE(existing.setup.disk.isProtectedFolder(kPath + "doc"));
+  EXPECT_FALSE(existing.setup.disk.isProtectedFolder("C:\\Program Files"));
+}
+
+TEST(CopyDriver, WhatOnlyAdministratorRightsCouldStartIsLeftToTheStartMenu) {
+  Install install(kInfo);
+  RunAllSteps(install.driver);
+  install.setup.system.userStart = UserStart::NotAsUser;
+  install.driver.finish();
+  EXPECT_TRUE(install.setup.system.started.empty());
+  ASSERT_EQ(install.setup.boxes.shown.size(), 2u);
+  EXPECT_EQ(install.setup.boxes.shown[0].text, kPath + "mogura.exe" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.boxes.shown[1].text, kPath + "doc\\guide.htm" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.boxes.shown[0].caption, "Mogura");
+  EXPECT_EQ(install.setup.boxes.shown[0].icon, MessageIcon::Information);
+
+  // A start that simply fails stays silent, as before.
+  Install failing(kInfo);
+  RunAllSteps(failing.driver);
+  failing.setup.system.userStart = UserStart::Failed;
+  failing.driver.finish();
+  EXPECT_TRUE(failing.setup.boxes.shown.empty());
+}
+
+TEST(CopyDriver, TheOpenEntryNamesAFileInsideTheInstallationFolder) {
+  for (const char* open : {"..\\..\\WINDOWS\\notepad.exe", "C:\\WINDOWS\\notepad.exe",
+                           "\\\\server\\share\\x.htm", "http://example.com/", "doc\\", "\\guide.htm"}) {
+    std::vector<std::string> lines = kInfo;
+    lines[3] = std::string("Open=") + open;
+    Install install(lines);
+    RunAllSteps(install.driver);
+    install.driver.finish();
+    EXPECT_TRUE(install.setup.system.openedForUser.empty()) << open;
+    EXPECT_EQ(install.setup.system.startedForUser.size(), 1u) << open;
+  }
 }
 
 TEST(CopyDriver, StartMenuGroupAndDesktopLinks) {
@@ -185,8 +277,8 @@ TEST(CopyDriver, NoFileEntries) {
   ASSERT_EQ(install.setup.links.sessions.size(), 1u);
   EXPECT_EQ(install.setup.links.sessions[0][0].target, kPath);
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.started.empty());
-  EXPECT_TRUE(install.setup.shell.opened.empty());
+  EXPECT_TRUE(install.setup.system.startedForUser.empty());
+  EXPECT_TRUE(install.setup.system.openedForUser.empty());
   EXPECT_TRUE(install.setup.boxes.shown.empty());
   EXPECT_TRUE(install.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
 }

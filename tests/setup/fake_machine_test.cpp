@@ -53,5 +53,41 @@ TEST(FakeDisk, AFolderListsItsChildrenOnlyAndStepsOverTheirTrees) {
   EXPECT_EQ(folder, deep);
 }
 
+// Links behave as on Windows: followed on the way and by what opens or writes, never by what
+// removes them; a circle of links leads nowhere instead of on for ever.
+TEST(FakeDisk, LinksAreFollowedOnTheWayAndRemovedAlone) {
+  FakeDisk disk;
+  disk.addFile("D:\\Notes\\diary.txt", "mine");
+  disk.addLink("C:\\app\\data", "D:\\Notes", true);
+  disk.addLink("C:\\app\\memo.txt", "D:\\Notes\\diary.txt", false);
+  disk.addLink("C:\\app\\loop", "C:\\app", true);
+  disk.addLink("C:\\self", "C:\\self", true);
+
+  std::vector<FolderEntry> entries;
+  ASSERT_TRUE(disk.listFolder("C:\\app", &entries));
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_TRUE(entries[0].isLink && entries[0].isFolder);
+  EXPECT_TRUE(entries[1].isLink && !entries[1].isFolder);
+  entries.clear();
+  ASSERT_TRUE(disk.listFolder("C:\\app\\data\\", &entries));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "diary.txt");
+  EXPECT_FALSE(entries[0].isLink);
+  EXPECT_TRUE(disk.isLink("C:\\app\\data"));
+  EXPECT_FALSE(disk.isLink("C:\\app\\data\\diary.txt"));
+  EXPECT_TRUE(disk.has("C:\\app\\loop\\loop\\loop\\data\\diary.txt"));
+  EXPECT_FALSE(disk.has("C:\\self\\x"));  // and returns
+
+  // Writing through a link writes the target; removing the link leaves the target alone.
+  EXPECT_EQ(disk.copy("D:\\Notes\\diary.txt", "C:\\app\\data\\copy.txt", true), CopyOutcome::Copied);
+  EXPECT_TRUE(disk.has("D:\\Notes\\copy.txt"));
+  EXPECT_TRUE(disk.removeFolder("C:\\app\\data"));
+  EXPECT_TRUE(disk.removeLink("C:\\app\\memo.txt"));
+  EXPECT_FALSE(disk.removeLink("C:\\app"));  // no link
+  EXPECT_FALSE(disk.has("C:\\app\\data"));
+  EXPECT_FALSE(disk.has("C:\\app\\memo.txt"));
+  EXPECT_EQ(disk.bytesOf("D:\\Notes\\diary.txt"), "mine");
+}
+
 }  // namespace
 }  // namespace mogura::test

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/cp932.h"
+#include "setup/uninstall_entry.h"
 
 namespace mogura::test {
 namespace {
@@ -64,8 +65,46 @@ std::string FakeDisk::absolute(const std::string& path) const {
 
 std::string FakeDisk::keyOf(const std::string& path) const { return AsciiFolded(absolute(path)); }
 
+std::optional<std::string> FakeDisk::resolved(const std::string& path, bool followLast) const {
+  int hops = 0;
+  return resolved(path, followLast, &hops);
+}
+
+std::optional<std::string> FakeDisk::resolved(const std::string& path, bool followLast, int* hops) const {
+  // Windows gives up after a few dozen links on one path; a circle never ends otherwise.
+  constexpr int kMostLinks = 31;
+  const std::string full = absolute(path);
+  std::string real;
+  for (std::size_t begin = 0;;) {
+    const std::size_t end = FindCharDbcs(full, '\\', begin);
+    if (begin > 0) real += '\\';
+    real.append(full, begin, end == std::string::npos ? std::string::npos : end - begin);
+    const bool last = end == std::string::npos;
+    if (!last || followLast) {
+      const auto it = nodes_.find(AsciiFolded(real));
+      if (it != nodes_.end() && !it->second.linkTarget.empty()) {
+        if (++*hops > kMostLinks) return std::nullopt;
+        std::optional<std::string> target = resolved(it->second.linkTarget, true, hops);
+        if (!target) return std::nullopt;
+        real = std::move(*target);
+      }
+    }
+    if (last) return real;
+    begin = end + 1;
+  }
+}
+
 const FakeDisk::Node* FakeDisk::find(const std::string& path) const {
-  const auto it = nodes_.find(keyOf(path));
+  const std::optional<std::string> real = resolved(path, false);
+  if (!real) return nullptr;
+  const auto it = nodes_.find(AsciiFolded(*real));
+  return it == nodes_.end() ? nullptr : &it->second;
+}
+
+const FakeDisk::Node* FakeDisk::findFollowed(const std::string& path) const {
+  const std::optional<std::string> real = resolved(path, true);
+  if (!real) return nullptr;
+  const auto it = nodes_.find(AsciiFolded(*real));
   return it == nodes_.end() ? nullptr : &it->second;
 }
 
@@ -74,6 +113,11 @@ FakeDisk::Node* FakeDisk::node(const std::string& path) { return const_cast<Node
 bool FakeDisk::hasFolder(const std::string& path) const {
   const Node* n = find(path);
   return n && n->folder;
+}
+
+bool FakeDisk::isProtectedFolder(const std::string& path) const {
+  const Node* n = find(path);
+  return n && n->folder && n->isProtected;
 }
 
 bool FakeDisk::parentIsFolder(const std::string& key) const {
@@ -132,6 +176,14 @@ FakeDisk::Node& FakeDisk::addFile(const std::string& path, const std::string& by
   return n;
 }
 
+FakeDisk::Node& FakeDisk::addLink(const std::string& path, const std::string& target, bool toFolder) {
+  const std::string full = absolute(path);
+  addFolder(full.substr(0, FindLastCharDbcs(full, '\\')));
+  Node& n = put(full, toFolder);
+  n.linkTarget = target;
+  return n;
+}
+
 std::string FakeDisk::bytesOf(const std::string& path) const {
   const Node* n = find(path);
   return n ? n->bytes : std::string();
@@ -150,15 +202,17 @@ std::vector<std::string> FakeDisk::below(const std::string& folder) const {
 }
 
 std::unique_ptr<InputFile> FakeDisk::openRead(const std::string& path) {
-  const Node* n = find(path);
+  const Node* n = findFollowed(path);
   if (!n || n->folder) return nullptr;
   return std::make_unique<StringInput>(n->bytes);
 }
 
 std::unique_ptr<OutputFile> FakeDisk::createFile(const std::string& path) {
-  const Node* n = find(path);
-  if ((n && (n->folder || n->inUse || n->readOnly)) || !parentIsFolder(keyOf(path))) return nullptr;
-  Node& created = put(path, false);
+  const std::optional<std::string> real = resolved(path, true);
+  if (!real) return nullptr;
+  const Node* n = find(*real);
+  if ((n && (n->folder || n->inUse || n->readOnly)) || !parentIsFolder(keyOf(*real))) return nullptr;
+  Node& created = put(*real, false);
   created.bytes.clear();
   return std::make_unique<NodeOutput>(&created);
 }
@@ -173,39 +227,54 @@ bool FakeDisk::findFiles(const std::string& folder, const std::string& pattern, 
 }
 
 bool FakeDisk::createFolder(const std::string& path) {
-  if (has(path) || !parentIsFolder(keyOf(path)) || uncreatableFolders.count(path)) return false;
-  put(path, true);
+  const std::optional<std::string> real = resolved(path, false);
+  if (!real || has(*real) || !parentIsFolder(keyOf(*real)) || uncreatableFolders.count(path)) return false;
+  put(*real, true);
+  return true;
+}
+
+bool FakeDisk::createProtectedFolder(const std::string& path) {
+  if (!createFolder(path)) return false;
+  node(path)->isProtected = true;
   return true;
 }
 
 bool FakeDisk::removeFolder(const std::string& path) {
-  const Node* n = find(path);
-  if (!n || !n->folder || n->undeletable || hasChildren(keyOf(path))) return false;
-  nodes_.erase(keyOf(path));
+  const std::optional<std::string> real = resolved(path, false);
+  const Node* n = real ? find(*real) : nullptr;
+  if (!n || !n->folder || n->undeletable) return false;
+  // A junction goes by itself, whatever its target holds.
+  if (n->linkTarget.empty() && hasChildren(keyOf(*real))) return false;
+  nodes_.erase(keyOf(*real));
   return true;
 }
 
 bool FakeDisk::removeFile(const std::string& path) {
-  const Node* n = find(path);
+  const std::optional<std::string> real = resolved(path, false);
+  const Node* n = real ? find(*real) : nullptr;
   if (!n || n->folder || n->undeletable || n->inUse || n->readOnly) return false;
-  nodes_.erase(keyOf(path));
+  nodes_.erase(keyOf(*real));
   return true;
 }
 
 bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
-  const Node* source = find(from);
-  const Node* target = find(to);
+  const std::optional<std::string> realFrom = resolved(from, false);
+  const std::optional<std::string> realTo = resolved(to, false);
+  if (!realFrom || !realTo) return false;
+  const Node* source = find(*realFrom);
+  const Node* target = find(*realTo);
   if (!source || source->folder || (target && (target->folder || target->inUse))) return false;
   const std::string bytes = source->bytes;
-  nodes_.erase(keyOf(from));
-  if (!parentIsFolder(keyOf(to))) return false;
-  put(to, false).bytes = bytes;
+  nodes_.erase(keyOf(*realFrom));
+  if (!parentIsFolder(keyOf(*realTo))) return false;
+  put(*realTo, false).bytes = bytes;
   return true;
 }
 
 bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
-  const std::string key = keyOf(folder);
-  if (!hasFolder(folder)) return false;
+  const std::optional<std::string> real = resolved(folder, true);
+  if (!real || !hasFolder(*real)) return false;
+  const std::string key = keyOf(*real);
   std::vector<const Node*> children;
   forEachChild(key, [&](const Node& n) {
     children.push_back(&n);
@@ -213,15 +282,30 @@ bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* e
   });
   std::sort(children.begin(), children.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
   for (const Node* n : children) {
-    entries->push_back({n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder});
+    entries->push_back(
+        {n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder, !n->linkTarget.empty()});
   }
   return true;
 }
 
+bool FakeDisk::isLink(const std::string& path) {
+  const Node* n = find(path);
+  return n && !n->linkTarget.empty();
+}
+
+bool FakeDisk::removeLink(const std::string& path) {
+  const std::optional<std::string> real = resolved(path, false);
+  const Node* n = real ? find(*real) : nullptr;
+  if (!n || n->linkTarget.empty() || n->undeletable) return false;
+  nodes_.erase(keyOf(*real));
+  return true;
+}
+
 CopyOutcome FakeDisk::copy(const std::string& from, const std::string& to, bool replaceExisting) {
-  const Node* source = find(from);
-  const Node* target = find(to);
-  if (!source || source->folder || !parentIsFolder(keyOf(to))) return CopyOutcome::Failed;
+  const std::optional<std::string> realTo = resolved(to, true);
+  const Node* source = findFollowed(from);
+  if (!source || source->folder || !realTo || !parentIsFolder(keyOf(*realTo))) return CopyOutcome::Failed;
+  const Node* target = find(*realTo);
   if (target) {
     if (target->folder) return CopyOutcome::Failed;
     if (!replaceExisting) return CopyOutcome::TargetExists;
@@ -230,14 +314,14 @@ CopyOutcome FakeDisk::copy(const std::string& from, const std::string& to, bool 
   }
   const std::string bytes = source->bytes;
   const bool readOnly = source->readOnly;  // copies keep their attributes
-  Node& copied = put(to, false);
+  Node& copied = put(*realTo, false);
   copied.bytes = bytes;
   copied.readOnly = readOnly;
   return CopyOutcome::Copied;
 }
 
 bool FakeDisk::setNormalAttributes(const std::string& path) {
-  Node* n = node(path);
+  Node* n = const_cast<Node*>(findFollowed(path));
   if (!n) return false;
   n->readOnly = false;
   return true;
@@ -374,8 +458,8 @@ bool FakeRegistry::deleteKey(RegistryRoot root, const std::string& path) {
 // ---- FakeBoxes
 
 MessageAnswer FakeBoxes::show(const std::string& text, const std::string& caption, MessageIcon icon,
-                              MessageButtons buttons) {
-  shown.push_back({text, caption, icon, buttons});
+                              MessageButtons buttons, MessageAnswer defaultAnswer) {
+  shown.push_back({text, caption, icon, buttons, defaultAnswer});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (!answers.empty()) {
     const MessageAnswer next = answers.front();
@@ -403,6 +487,11 @@ FakeSetup::FakeSetup() {
   disk.addFolder(kProgramsFolder);
   disk.addFolder(kDesktopFolder);
   disk.addFolder(kStartupFolder);
+}
+
+void FakeSetup::writeUninstallEntry(const std::string& folder, const std::string& setupPath) {
+  registry.setString(RegistryRoot::LocalMachine, UninstallKeyPath(folder), "UninstallString",
+                     "\"" + setupPath + "\" /r");
 }
 
 void FakeSetup::writeInfo(const std::vector<std::string>& lines, const std::string& path) {

@@ -1,5 +1,5 @@
 // A whole machine in memory for the setup tests: a case-insensitive Windows file system with
-// drive letters, a registry, the shell-link and Program Manager services, message boxes with
+// drive letters and links, a registry, the shell-link and Program Manager services, message boxes with
 // scripted answers, and the system's folders and program starts.
 #pragma once
 
@@ -18,7 +18,6 @@
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
-#include "support/fake_platform.h"
 
 namespace mogura::test {
 
@@ -31,14 +30,20 @@ class FakeDisk : public FileSystem, public SetupFiles {
     bool readOnly = false;
     bool inUse = false;        // open elsewhere: cannot be replaced or deleted
     bool undeletable = false;  // deleting or removing fails
+    bool isProtected = false;  // made by createProtectedFolder
+    std::string linkTarget;    // a link (symbolic link, junction) to this absolute path
     std::uint64_t order = 0;   // directory order
   };
 
-  // Test set-up: folders and files with every folder above them.
+  // Test set-up: folders, files and links with every folder above them. A link to a folder
+  // is a folder to the system's eyes (its attributes say so), as a junction is.
   void addFolder(const std::string& path);
   Node& addFile(const std::string& path, const std::string& bytes = "x");
+  Node& addLink(const std::string& path, const std::string& target, bool toFolder);
+  // These look at `path` itself: the links above it are followed, a link at its end is not.
   bool has(const std::string& path) const { return find(path) != nullptr; }
   bool hasFolder(const std::string& path) const;
+  bool isProtectedFolder(const std::string& path) const;
   Node* node(const std::string& path);
   std::string bytesOf(const std::string& path) const;
   // Every path below `folder`, as spelled, in directory order.
@@ -51,7 +56,8 @@ class FakeDisk : public FileSystem, public SetupFiles {
   std::vector<std::string> deletedAtRestart;
   std::set<std::string> uncreatableFolders;
 
-  // FileSystem
+  // FileSystem. As on Windows, opening, creating and copying follow every link on the way,
+  // the last one too; removing a link removes the link alone.
   char separator() const override { return '\\'; }
   std::unique_ptr<InputFile> openRead(const std::string& path) override;
   std::unique_ptr<OutputFile> createFile(const std::string& path) override;
@@ -68,6 +74,9 @@ class FakeDisk : public FileSystem, public SetupFiles {
 
   // SetupFiles
   bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
+  bool isLink(const std::string& path) override;
+  bool removeLink(const std::string& path) override;
+  bool createProtectedFolder(const std::string& path) override;
   CopyOutcome copy(const std::string& from, const std::string& to, bool replaceExisting) override;
   bool setNormalAttributes(const std::string& path) override;
   bool freeSpace(const std::string& path, DiskFreeSpace* result) override;
@@ -77,7 +86,12 @@ class FakeDisk : public FileSystem, public SetupFiles {
  private:
   std::string keyOf(const std::string& path) const;
   std::string absolute(const std::string& path) const;
-  const Node* find(const std::string& path) const;
+  // The absolute path with the links on the way replaced by where they point, the last level
+  // too when `followLast`; none when a link leads in a circle or through nothing.
+  std::optional<std::string> resolved(const std::string& path, bool followLast) const;
+  std::optional<std::string> resolved(const std::string& path, bool followLast, int* hops) const;
+  const Node* find(const std::string& path) const;  // the last level not followed
+  const Node* findFollowed(const std::string& path) const;
   bool parentIsFolder(const std::string& key) const;
   bool hasChildren(const std::string& key) const;
   Node& put(const std::string& path, bool folder);
@@ -142,12 +156,13 @@ struct ShownBox {
   std::string caption;
   MessageIcon icon;
   MessageButtons buttons;
+  MessageAnswer defaultAnswer;
 };
 
 class FakeBoxes : public MessageBoxes {
  public:
   MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                     MessageButtons buttons) override;
+                     MessageButtons buttons, MessageAnswer defaultAnswer) override;
   // Questions take the queued answers first, then `answer`; an OK box answers OK.
   std::deque<MessageAnswer> answers;
   MessageAnswer answer = MessageAnswer::Yes;
@@ -156,7 +171,7 @@ class FakeBoxes : public MessageBoxes {
 };
 
 struct StartedProgram {
-  std::string program;
+  std::string program;  // or the document opened
   std::string arguments;
   std::string folder;
 };
@@ -176,13 +191,24 @@ class FakeSystem : public SetupSystem {
     started.push_back({program, arguments, disk_.currentFolder});
     return startSucceeds;
   }
+  UserStart startProgramForUser(const std::string& program) override {
+    startedForUser.push_back({program, std::string(), disk_.currentFolder});
+    return userStart;
+  }
+  UserStart openDocumentForUser(const std::string& document) override {
+    openedForUser.push_back({document, std::string(), disk_.currentFolder});
+    return userStart;
+  }
 
   std::string module = "D:\\setup.exe";
   std::string windows = "C:\\WINDOWS";
   std::string system = "C:\\WINDOWS\\system32";
   unsigned version = 10;
   bool startSucceeds = true;
-  std::vector<StartedProgram> started;
+  std::vector<StartedProgram> started;  // with the setup program's rights
+  UserStart userStart = UserStart::Started;
+  std::vector<StartedProgram> startedForUser;
+  std::vector<StartedProgram> openedForUser;
 
  private:
   FakeDisk& disk_;
@@ -196,6 +222,8 @@ struct FakeSetup {
 
   // Writes D:\setup.INF with these lines (joined with CR LF).
   void writeInfo(const std::vector<std::string>& lines, const std::string& path = "D:\\setup.INF");
+  // The uninstall entry an installation of `folder` with the setup program `setupPath` leaves.
+  void writeUninstallEntry(const std::string& folder, const std::string& setupPath);
   // PrepareSetup with `arguments`; the test fails when it does not succeed.
   SetupContext prepare(const std::string& arguments = "") {
     SetupCommand command;
@@ -210,8 +238,7 @@ struct FakeSetup {
   FakeProgramManager progman;
   FakeBoxes boxes;
   FakeSystem system{disk};
-  FakeShell shell;
-  SetupEdge edge{disk, disk, registry, links, progman, boxes, system, shell};
+  SetupEdge edge{disk, disk, registry, links, progman, boxes, system};
 };
 
 // A text of the string table as a string, for building expected messages.

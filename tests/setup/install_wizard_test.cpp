@@ -60,13 +60,85 @@ TEST(InstallWizard, NextTestsTheFolderChainAndLeavesOnlyWhatExisted) {
   w.setup.disk.addFolder("C:\\Tools");
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\Tools\\" + kSo + "\\mogura"), WizardPage::Options);
   EXPECT_EQ(w.context.installPath, "C:\\Tools\\" + kSo + "\\mogura\\");
-  // The deepest folder is removed again; the one above it stays until the copy.
-  EXPECT_TRUE(w.setup.disk.hasFolder("C:\\Tools\\" + kSo));
-  EXPECT_FALSE(w.setup.disk.has("C:\\Tools\\" + kSo + "\\mogura"));
+  // Every folder the test made is removed again, deepest first; the one that existed stays.
+  EXPECT_TRUE(w.setup.disk.hasFolder("C:\\Tools"));
+  EXPECT_FALSE(w.setup.disk.has("C:\\Tools\\" + kSo));
   EXPECT_TRUE(w.setup.boxes.shown.empty());
   EXPECT_EQ(w.wizard.leaveOptionsPage(false, true), WizardPage::Copy);
   EXPECT_FALSE(w.context.wantStartMenu);
   EXPECT_TRUE(w.context.wantDesktop);
+}
+
+// An existing folder typed on the page is only tested, never removed: whatever the user
+// does next (Cancel, say), it stays as it was.
+TEST(InstallWizard, AnExistingFolderIsKeptAndOnlyTheFoldersTheTestMadeGo) {
+  Wizard w;
+  w.setup.disk.addFolder("C:\\Apps\\mogura");
+  EXPECT_EQ(w.wizard.leaveFolderPage("C:\\Apps\\mogura"), WizardPage::Options);
+  EXPECT_TRUE(w.setup.disk.hasFolder("C:\\Apps\\mogura"));
+  EXPECT_TRUE(w.setup.boxes.shown.empty());
+  // Declined for little space after the test: what the test made is gone all the same.
+  w.setup.disk.space = DiskFreeSpace{512, 8, 10};
+  w.setup.boxes.answer = MessageAnswer::No;
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Apps\\mogura\\new\\deeper"));
+  EXPECT_EQ(w.setup.disk.below("C:\\Apps"), std::vector<std::string>{"C:\\Apps\\mogura"});
+}
+
+TEST(InstallWizard, AFolderThatHoldsFilesIsTakenOnlyWhenTheUserAgrees) {
+  Wizard w;
+  w.setup.disk.addFile("C:\\Program Files\\Other\\setup.exe", "another product");
+  w.setup.boxes.answer = MessageAnswer::No;
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Program Files\\"));
+  ASSERT_EQ(w.setup.boxes.shown.size(), 1u);
+  const test::ShownBox& box = w.setup.boxes.shown[0];
+  EXPECT_EQ(box.text, "C:\\Program Files" + Text(IDS_SETUP_FOLDER_NOT_EMPTY));
+  EXPECT_EQ(box.caption, "Mogura");
+  EXPECT_EQ(box.icon, MessageIcon::Question);
+  EXPECT_EQ(box.buttons, MessageButtons::YesNo);
+  EXPECT_EQ(box.defaultAnswer, MessageAnswer::No);
+  EXPECT_EQ(w.setup.disk.bytesOf("C:\\Program Files\\Other\\setup.exe"), "another product");
+  w.setup.boxes.answer = MessageAnswer::Yes;
+  EXPECT_EQ(w.wizard.leaveFolderPage("C:\\Program Files\\"), WizardPage::Options);
+
+  // A folder that holds this product (its information file names the same folder, in any
+  // case) is an update and goes without the question; another product's is asked about.
+  w.setup.boxes.shown.clear();
+  w.setup.disk.addFile("C:\\old\\setup.INF", "[Install]\r\nTitle=Old\r\nFolder=MOGURA\r\n");
+  w.setup.disk.addFile("C:\\old\\mogura.exe");
+  EXPECT_EQ(w.wizard.leaveFolderPage("C:\\old"), WizardPage::Options);
+  w.setup.disk.addFile("C:\\other\\setup.INF", "[Install]\r\nTitle=Other\r\nFolder=other\r\n");
+  w.setup.boxes.answer = MessageAnswer::No;
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\other"));
+  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>{"C:\\other" + Text(IDS_SETUP_FOLDER_NOT_EMPTY)});
+}
+
+TEST(InstallWizard, ALinkIsNoInstallationFolder) {
+  Wizard w;
+  w.setup.disk.addFolder("D:\\Somewhere");
+  w.setup.disk.addLink("C:\\mogura", "D:\\Somewhere", true);
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\mogura"));
+  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>{"C:\\mogura" + Text(IDS_SETUP_FOLDER_IS_LINK)});
+  EXPECT_TRUE(w.setup.disk.isLink("C:\\mogura"));
+  EXPECT_TRUE(w.setup.disk.below("D:\\Somewhere").empty());
+}
+
+// The path is measured in CP932 bytes with its backslash, and refused whole when too long or
+// when the field held characters without a CP932 form: nothing is ever cut or replaced.
+TEST(InstallWizard, APathTooLongInBytesIsRefusedNeverCut) {
+  Wizard w;
+  const std::vector<std::string> before = w.setup.disk.below("C:");
+  std::string japanese = "C:\\";
+  for (int i = 0; i < 128; ++i) japanese += test::kHyo;  // 128 characters, 256 bytes
+  EXPECT_FALSE(w.wizard.leaveFolderPage(japanese));
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\" + std::string(256, 'a')));
+  EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\mogura", false));
+  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>(3, Text(IDS_SETUP_NEED_DRIVE)));
+  EXPECT_EQ(w.setup.disk.below("C:"), before);
+  japanese.resize(japanese.size() - 2);  // 258 bytes with the backslash
+  EXPECT_EQ(w.wizard.leaveFolderPage(japanese), WizardPage::Options);
+  EXPECT_EQ(w.context.installPath, japanese + "\\");
+  EXPECT_EQ(w.wizard.leaveFolderPage("C:\\" + std::string(255, 'a')), WizardPage::Options);
+  EXPECT_EQ(w.context.installPath.size(), 259u);
 }
 
 TEST(InstallWizard, AFileInTheWayOrAFailedCreationStaysOnThePage) {
@@ -140,7 +212,7 @@ TEST(FolderCreation, ChainFromTheFirstLevelAfterTheRoot) {
   EXPECT_TRUE(CreateFolderChain(setup.edge, "C:\\a\\" + kSo + "\\c\\"));
   EXPECT_EQ(setup.disk.below("C:\\a"), (std::vector<std::string>{"C:\\a\\" + kSo, "C:\\a\\" + kSo + "\\c"}));
   EXPECT_TRUE(CreateFolderChain(setup.edge, "C:\\a\\" + kSo + "\\c\\"));  // existing folders count
-  EXPECT_TRUE(CreateFolderLevel(setup.edge, "Q:\\"));                     // a drive root at once
+  EXPECT_TRUE(CreateFolderLevel(setup.edge, "Q:\\", NewFolder::Plain));   // a drive root at once
   // Without a drive root the whole path is one level.
   setup.disk.currentFolder = "C:\\a";
   EXPECT_TRUE(CreateFolderChain(setup.edge, "rel\\"));

@@ -9,11 +9,13 @@
 #include "setup/file_removal.h"
 #include "setup/registry_removal.h"
 #include "setup/removal_start.h"
+#include "setup/setup_start.h"
 #include "setup/uninstall_entry.h"
 
 namespace mogura {
 namespace {
 
+using test::FakeDisk;
 using test::FakeRegistry;
 using test::FakeSetup;
 using test::kProgramsFolder;
@@ -26,7 +28,8 @@ const std::vector<std::string> kInfo = {
     "[Install]", "Title=Mogura", "Folder=mogura", "1=mogura.exe", "2=guide.htm,doc\\guide.htm",
     "3=evil.dll,..\\evil.dll", "[Group]", "1=Mogura,mogura.exe", "2=Guide,doc\\guide.htm",
     "[Reg]", "1=HKEY_CURRENT_USER\\Software\\Pikomaru\\mogura", "2=HKEY_CURRENT_USER", "3=HKEY_LOCAL_MACHINE\\",
-    "4=HKEY_CLASSES_ROOT\\\\", "5=HKEY_CURRENT_USERX\\Software", "6=HKCU\\Software", "7=HKEY_CLASSES_ROOT\\.mog"};
+    "4=HKEY_CLASSES_ROOT\\\\", "5=HKEY_CURRENT_USERX\\Software", "6=HKCU\\Software", "7=HKEY_CLASSES_ROOT\\.mog",
+    "8=HKEY_CLASSES_ROOT\\CLSID\\{mogura}"};
 
 // An installed product, as the copy page leaves it, and the removal process started for it.
 struct Installed {
@@ -44,6 +47,8 @@ struct Installed {
     setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other");
     setup.registry.addKey(RegistryRoot::ClassesRoot, ".mog\\shell");
     setup.registry.addKey(RegistryRoot::ClassesRoot, ".txt");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, "CLSID\\{mogura}\\InprocServer32");
+    setup.registry.addKey(RegistryRoot::ClassesRoot, "CLSID\\{other}");
     setup.system.module = kCopy;
     context = setup.prepare("x " + kPath + "setup.exe");
   }
@@ -58,15 +63,17 @@ TEST(Removal, EverythingGoesInOrderAndBadRegValuesAreSkipped) {
   EXPECT_EQ(installed.dialog.workingText(), Text(IDS_SETUP_REMOVING));
   EXPECT_EQ(installed.dialog.closeButtonText(), Text(IDS_SETUP_CLOSE_BUTTON));
   EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
-  // Values 2 to 6 name no key below a root: each is told, none deletes anything.
-  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(5, Text(IDS_SETUP_REG_BROKEN)));
+  // Values 2 to 7 name no key two levels below a root: each is told, none deletes anything.
+  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(6, Text(IDS_SETUP_REG_BROKEN)));
   EXPECT_EQ(installed.setup.boxes.shown[0].icon, MessageIcon::Error);
   const FakeRegistry& registry = installed.setup.registry;
   EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, test::kShellFolders));
-  EXPECT_FALSE(registry.hasKey(RegistryRoot::ClassesRoot, ".mog"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, ".mog"));  // one level below the root
   EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, ".txt"));
+  EXPECT_FALSE(registry.hasKey(RegistryRoot::ClassesRoot, "CLSID\\{mogura}"));
+  EXPECT_TRUE(registry.hasKey(RegistryRoot::ClassesRoot, "CLSID\\{other}"));
   EXPECT_FALSE(registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"));
   // Files, folders and links are gone; the file beside the folder that an entry climbs to stays.
@@ -108,14 +115,14 @@ TEST(Removal, OtherFilesAreAskedAboutAndKeptOnNo) {
   installed.setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
   EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
   const std::vector<std::string> texts = installed.setup.boxes.texts();
-  // Five Reg messages, then the questions in directory order (the .GID file goes without one).
-  const std::vector<std::string> after(texts.begin() + 5, texts.end());
+  // Six Reg messages, then the questions in directory order (the .GID file goes without one).
+  const std::vector<std::string> after(texts.begin() + 6, texts.end());
   EXPECT_EQ(after, (std::vector<std::string>{kPath + "doc\\help.gid.bak" + Text(IDS_SETUP_ASK_DELETE),
                                              kPath + "notes.txt" + Text(IDS_SETUP_ASK_DELETE),
                                              "C:\\Program Files\\mogura" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
-  EXPECT_EQ(installed.setup.boxes.shown[5].caption, "Mogura");
-  EXPECT_EQ(installed.setup.boxes.shown[5].buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(installed.setup.boxes.shown[5].icon, MessageIcon::Question);
+  EXPECT_EQ(installed.setup.boxes.shown[6].caption, "Mogura");
+  EXPECT_EQ(installed.setup.boxes.shown[6].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(installed.setup.boxes.shown[6].icon, MessageIcon::Question);
   EXPECT_FALSE(installed.setup.disk.has(kPath + "doc"));
   EXPECT_TRUE(installed.setup.disk.has(kPath + "notes.txt"));
   // The uninstall entry and the links still go.
@@ -139,6 +146,105 @@ TEST(Removal, CancelStopsTheFolderWalkAtOnce) {
   // A drive root is never walked, and nothing is asked.
   EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\"));
   EXPECT_EQ(setup.boxes.shown.size(), 2u);
+}
+
+// The help-index rule judges the text after the first dot, in any case.
+TEST(Removal, HelpIndexFilesGoWithoutAQuestionOthersAreAsked) {
+  FakeSetup setup;
+  SetupContext context;
+  context.title = "T";
+  for (const char* name : {"X.GID", "x.gid", "a.b.gid", "a.gid.txt", "gid", "a.gidx"})
+    setup.disk.addFile("C:\\m\\" + std::string(name));
+  setup.boxes.answer = MessageAnswer::No;
+  EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\m\\"));
+  EXPECT_EQ(setup.boxes.texts(),
+            (std::vector<std::string>{
+                "C:\\m\\a.b.gid" + Text(IDS_SETUP_ASK_DELETE),
+                "C:\\m\\a.gid.txt" + Text(IDS_SETUP_ASK_DELETE), "C:\\m\\gid" + Text(IDS_SETUP_ASK_DELETE),
+                "C:\\m\\a.gidx" + Text(IDS_SETUP_ASK_DELETE), "C:\\m" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
+  EXPECT_EQ(setup.disk.below("C:\\m"),
+            (std::vector<std::string>{"C:\\m\\a.b.gid", "C:\\m\\a.gid.txt", "C:\\m\\gid", "C:\\m\\a.gidx"}));
+}
+
+// A junction inside the installation folder (to the user's notes, say) is asked about once by
+// its own path, and Yes removes the junction: nothing it points to is deleted or asked about.
+TEST(Removal, ALinkToAFolderIsAskedAboutAndNeverEntered) {
+  for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+    Installed installed;
+    installed.setup.disk.addFile("D:\\Notes\\diary.txt", "mine");
+    installed.setup.disk.addFile("D:\\Notes\\HELP.GID", "index");
+    installed.setup.disk.addFolder("D:\\Notes\\empty");
+    installed.setup.disk.addLink(kPath + "data", "D:\\Notes", true);
+    installed.setup.boxes.answer = answer;
+    const std::string outcome = installed.dialog.run();
+    std::vector<std::string> questions;
+    for (const test::ShownBox& box : installed.setup.boxes.shown) {
+      if (box.buttons == MessageButtons::YesNoCancel) questions.push_back(box.text);
+    }
+    EXPECT_EQ(questions, std::vector<std::string>{kPath + "data" + Text(IDS_SETUP_ASK_DELETE)});
+    EXPECT_EQ(installed.setup.disk.bytesOf("D:\\Notes\\diary.txt"), "mine");
+    EXPECT_TRUE(installed.setup.disk.has("D:\\Notes\\HELP.GID"));
+    EXPECT_TRUE(installed.setup.disk.hasFolder("D:\\Notes\\empty"));
+    if (answer == MessageAnswer::Yes) {
+      EXPECT_EQ(outcome, "Mogura" + Text(IDS_SETUP_REMOVED));
+      EXPECT_FALSE(installed.setup.disk.has(kPath));
+    } else {
+      EXPECT_EQ(outcome, kPath + Text(IDS_SETUP_FILES_LEFT));
+      EXPECT_TRUE(installed.setup.disk.isLink(kPath + "data"));
+    }
+  }
+}
+
+TEST(Removal, ALinkToAFileAndALinkBackUpAreEachAskedAboutOnce) {
+  Installed installed;
+  installed.setup.disk.addFile("D:\\memo.txt", "mine");
+  installed.setup.disk.addLink(kPath + "memo.txt", "D:\\memo.txt", false);
+  installed.setup.disk.addLink(kPath + "up", "C:\\Program Files\\mogura", true);
+  installed.setup.disk.addLink(kPath + "top", "C:\\", true);
+  EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
+  const std::vector<std::string> texts = installed.setup.boxes.texts();
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 6, texts.end()),
+            (std::vector<std::string>{kPath + "memo.txt" + Text(IDS_SETUP_ASK_DELETE),
+                                      kPath + "up" + Text(IDS_SETUP_ASK_DELETE),
+                                      kPath + "top" + Text(IDS_SETUP_ASK_DELETE)}));
+  EXPECT_EQ(installed.setup.disk.bytesOf("D:\\memo.txt"), "mine");
+  EXPECT_TRUE(installed.setup.disk.has("C:\\Program Files\\evil.dll"));
+  EXPECT_TRUE(installed.setup.disk.hasFolder("C:\\WINDOWS\\system32"));
+  EXPECT_FALSE(installed.setup.disk.has(kPath));
+}
+
+// A listed file is never deleted through a link: the user's folder that replaced "doc" keeps
+// its guide.htm, and the walk asks about the link.
+TEST(Removal, ListedFilesBehindALinkAreLeftToTheWalk) {
+  Installed installed;
+  FakeDisk& disk = installed.setup.disk;
+  ASSERT_TRUE(disk.removeFile(kPath + "doc\\guide.htm"));
+  ASSERT_TRUE(disk.removeFolder(kPath + "doc"));
+  disk.addFile("D:\\Manual\\guide.htm", "the user's");
+  disk.addLink(kPath + "doc", "D:\\Manual", true);
+  installed.setup.boxes.answer = MessageAnswer::No;
+  EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
+  EXPECT_EQ(disk.bytesOf("D:\\Manual\\guide.htm"), "the user's");
+  EXPECT_EQ(installed.setup.boxes.texts()[6], kPath + "doc" + Text(IDS_SETUP_ASK_DELETE));
+  EXPECT_FALSE(disk.has(kPath + "mogura.exe"));
+
+  // The installation folder itself a link: nothing is deleted through it, the link is asked
+  // about, and a link the system will not remove is reported.
+  disk.addFile("D:\\Real\\a.txt", "mine");
+  disk.addLink("C:\\m", "D:\\Real", true);
+  SetupContext context;
+  context.title = "T";
+  installed.setup.boxes.shown.clear();
+  installed.setup.boxes.answer = MessageAnswer::Yes;
+  disk.node("C:\\m")->undeletable = true;
+  EXPECT_FALSE(RemoveFolderTree(installed.setup.edge, context, "C:\\m\\"));
+  EXPECT_EQ(installed.setup.boxes.texts(),
+            (std::vector<std::string>{"C:\\m" + Text(IDS_SETUP_ASK_DELETE),
+                                      "C:\\m" + Text(IDS_SETUP_DELETE_SKIPPED)}));
+  disk.node("C:\\m")->undeletable = false;
+  EXPECT_TRUE(RemoveFolderTree(installed.setup.edge, context, "C:\\m\\"));
+  EXPECT_FALSE(disk.has("C:\\m"));
+  EXPECT_EQ(disk.bytesOf("D:\\Real\\a.txt"), "mine");
 }
 
 TEST(Removal, FilesThatCannotBeDeletedAreSkippedWithAMessage) {
@@ -167,14 +273,26 @@ TEST(Removal, DeleteKeyTreeWalksPastKeysThatCannotBeDeleted) {
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Keep"));
 }
 
-TEST(Removal, RegValuesNameAKeyBelowARoot) {
+TEST(Removal, RegValuesNameAKeyTwoLevelsBelowARootThatNoOtherProgramShares) {
   const auto parsed = ParseRegListValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\Pikomaru");
   ASSERT_TRUE(parsed);
   EXPECT_EQ(parsed->root, RegistryRoot::LocalMachine);
   EXPECT_EQ(parsed->subkey, "SOFTWARE\\Pikomaru");
-  EXPECT_EQ(ParseRegListValue("HKEY_CLASSES_ROOT\\.mog")->root, RegistryRoot::ClassesRoot);
-  for (const char* bad : {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\", "HKEY_CURRENT_USER\\\\Software",
-                          "HKEY_CURRENT_USER/Software", "hkey_current_user\\Software", "HKEY_USERS\\x", ""}) {
+  EXPECT_EQ(ParseRegListValue("HKEY_CLASSES_ROOT\\Mogura.Page\\shell")->root, RegistryRoot::ClassesRoot);
+  EXPECT_EQ(ParseRegListValue("HKEY_CURRENT_USER\\Software\\" + test::kSo + "\\x")->subkey,
+            "Software\\" + test::kSo + "\\x");  // a trail byte 0x5C is no separator
+  EXPECT_TRUE(ParseRegListValue("HKEY_LOCAL_MACHINE\\SOFTWARE\\MicrosoftPikomaru"));
+  for (const char* bad :
+       {"HKEY_CURRENT_USER", "HKEY_CURRENT_USER\\", "HKEY_CURRENT_USER\\\\Software",
+        "HKEY_CURRENT_USER/Software", "hkey_current_user\\Software\\x", "HKEY_USERS\\x\\y", "",
+        // One level below a root: every program's settings, or a file type.
+        "HKEY_CURRENT_USER\\Software", "HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_CLASSES_ROOT\\.txt",
+        // Empty levels: doubled, or a trailing backslash.
+        "HKEY_CURRENT_USER\\Software\\\\Pikomaru", "HKEY_CURRENT_USER\\Software\\Pikomaru\\",
+        // Shared keys of the system, in any case, however deep.
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft", "HKEY_CURRENT_USER\\software\\microsoft\\Windows",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.mog", "HKEY_CURRENT_USER\\Software\\Policies\\x",
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Pikomaru", "HKEY_CLASSES_ROOT\\Wow6432Node\\CLSID"}) {
     EXPECT_FALSE(ParseRegListValue(bad)) << bad;
   }
 }
@@ -208,6 +326,7 @@ struct RemovalStart {
   explicit RemovalStart(std::vector<std::string> lines = kInfo) {
     setup.writeInfo(lines, kPath + "setup.INF");
     setup.disk.addFile(kPath + "setup.exe", "installed setup");
+    setup.writeUninstallEntry("mogura", kPath + "setup.exe");
     setup.system.module = kPath + "setup.exe";
     context = setup.prepare("/r");
   }
@@ -253,6 +372,55 @@ TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
   EXPECT_EQ(failing.setup.boxes.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
   EXPECT_EQ(failing.setup.boxes.shown.back().caption, "");
   EXPECT_TRUE(failing.setup.disk.below("C:\\WINDOWS\\system32").empty());  // our copy does not stay
+}
+
+// "setup /r" from the unpacked distribution (or any other copy) removes nothing: not its own
+// folder, and not the installation's entry and links either.
+TEST(RemovalStartTest, OnlyTheInstalledSetupProgramRemoves) {
+  for (const std::string_view arguments : {"/r", "x D:\\dist\\setup.exe"}) {
+    FakeSetup setup;
+    setup.writeInfo(kInfo, "D:\\dist\\setup.INF");
+    setup.disk.addFile("D:\\dist\\setup.exe", "unpacked");
+    setup.disk.addFile("D:\\dist\\mogura.exe", "unpacked");
+    setup.writeInfo(kInfo, kPath + "setup.INF");
+    setup.disk.addFile(kPath + "setup.exe", "installed");
+    setup.writeUninstallEntry("mogura", kPath + "setup.exe");
+    setup.system.module = arguments == "/r" ? "D:\\dist\\setup.exe" : kCopy;
+    SetupCommand command;
+    SetupContext context;
+    EXPECT_FALSE(PrepareSetup(setup.edge, arguments, &command, &context)) << arguments;
+    EXPECT_EQ(setup.boxes.texts(),
+              std::vector<std::string>{"D:\\dist\\setup.exe" + Text(IDS_SETUP_NOT_INSTALLED_HERE) +
+                                       Text(IDS_SETUP_CONTROL_PANEL_NOTE)})
+        << arguments;
+    EXPECT_EQ(setup.boxes.shown[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(setup.system.started.empty());
+    EXPECT_EQ(setup.disk.below("D:\\dist").size(), 3u);
+    EXPECT_TRUE(setup.disk.has(kPath + "setup.exe"));
+    EXPECT_TRUE(setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
+  }
+
+  // Without an uninstall entry nothing is installed that this copy could remove.
+  RemovalStart notInstalled;
+  notInstalled.setup.registry.deleteKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura"));
+  notInstalled.setup.boxes.shown.clear();
+  SetupCommand command;
+  SetupContext context;
+  EXPECT_FALSE(PrepareSetup(notInstalled.setup.edge, "/r", &command, &context));
+  EXPECT_EQ(notInstalled.setup.boxes.shown.size(), 1u);
+}
+
+// The installed program started by another spelling of its path is still the installed one.
+TEST(RemovalStartTest, TheInstalledProgramByAnotherSpellingOfItsPath) {
+  RemovalStart start;
+  start.setup.system.module = "c:\\program files\\MOGURA\\SETUP.EXE";
+  start.context = start.setup.prepare("/r");
+  EXPECT_EQ(start.context.installPath, "C:\\Program Files\\mogura\\");
+  start.setup.disk.shortNames[kPath + "setup.exe"] = "C:\\PROGRA~1\\mogura\\setup.exe";
+  start.setup.system.module = "C:\\PROGRA~1\\mogura\\setup.exe";
+  start.setup.writeInfo(kInfo, "C:\\PROGRA~1\\mogura\\setup.INF");
+  start.setup.prepare("/r");
+  EXPECT_TRUE(start.setup.boxes.shown.empty());
 }
 
 TEST(RemovalStartTest, CopyNames) {

@@ -99,6 +99,7 @@ TEST(SetupInfo, RemovalTakesTheInstalledProgramsFolder) {
   FakeSetup setup;
   setup.system.module = "C:\\WINDOWS\\system32\\setup-mogura-1.exe";
   setup.writeInfo(kInfo, "C:\\Program Files\\mogura\\setup.INF");
+  setup.writeUninstallEntry("mogura", "C:\\Program Files\\mogura\\setup.exe");
   const SetupContext context = setup.prepare("x C:\\Program Files\\mogura\\setup.exe");
   EXPECT_EQ(context.modulePath, "C:\\WINDOWS\\system32\\setup-mogura-1.exe");
   EXPECT_EQ(context.setupFileName, "setup.exe");

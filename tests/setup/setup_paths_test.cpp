@@ -67,6 +67,12 @@ TEST(SetupPaths, PreviousInstallationFolderFromTheUninstallCommand) {
   EXPECT_EQ(PreviousInstallFolder("C:\\" + kSo + "\\" + kHyo + ".exe /r"), "C:\\" + kSo + "\\");
   EXPECT_FALSE(PreviousInstallFolder("setup.exe /r"));
   EXPECT_FALSE(PreviousInstallFolder(""));
+  // The program itself, as the removal compares it with the running one.
+  EXPECT_EQ(UninstallProgram("\"C:\\Program Files\\mogura\\setup.exe\" /r"),
+            "C:\\Program Files\\mogura\\setup.exe");
+  EXPECT_EQ(UninstallProgram("C:\\Program Files\\" + kHyo + "\\setup.exe /r"),
+            "C:\\Program Files\\" + kHyo + "\\setup.exe");
+  EXPECT_FALSE(UninstallProgram("\"setup.exe\" /r"));
 }
 
 TEST(SetupPaths, OnlyPlainNamesStayInsideTheFolder) {

@@ -239,6 +239,23 @@ TEST_F(SetupEndToEnd, InstallsFromTheZipWithEveryCheckOfTheFolderPageAndRemovesE
   ASSERT_TRUE(driver.WaitGone(browse));
   EXPECT_STRCASEEQ(driver.Text(page, IDC_SETUP_FOLDER_EDIT).c_str(), "C:\\Program Files\\");
 
+  // That folder holds other programs: Next asks first, No is the default, and No stays.
+  const std::vector<std::string> programFilesBefore = Names("C:\\Program Files");
+  NextToBox(wizard);
+  {
+    HWND box = driver.WaitForAnyMessageBox(20000);
+    ASSERT_TRUE(box);
+    EXPECT_STRCASEEQ(driver.MessageText(box).c_str(),
+                     ("C:\\Program Files" + Text(IDS_SETUP_FOLDER_NOT_EMPTY)).c_str());
+    EXPECT_EQ(driver.Text(box, 0), title);
+    EXPECT_EQ(driver.MessageButtons(box), (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(driver.DefaultButton(box), IDNO);
+    driver.Answer(box, IDNO);
+    driver.WaitGone(box);
+  }
+  EXPECT_EQ(driver.CurrentPageIndex(wizard), 0);
+  EXPECT_EQ(Names("C:\\Program Files"), programFilesBefore);
+
   // Every check of Next, each staying on the page with its message.
   const std::string blocker = "C:\\setup-test-blocker";
   WriteBytes(blocker, "x");
@@ -262,6 +279,21 @@ TEST_F(SetupEndToEnd, InstallsFromTheZipWithEveryCheckOfTheFolderPageAndRemovesE
     EXPECT_EQ(driver.CurrentPageIndex(wizard), 0) << check.typed;
   }
   DeleteFileW(L"C:\\setup-test-blocker");
+
+  // A path too long in bytes (130 characters, 260 bytes), and one with a character CP932 has
+  // no form for: refused whole, nothing made under another name.
+  std::string longPath = "C:\\";
+  for (int i = 0; i < 130; ++i) longPath += kHyo;
+  const std::vector<std::string> rootBefore = Names("C:");
+  driver.Type(page, IDC_SETUP_FOLDER_EDIT, longPath);
+  NextToBox(wizard);
+  EXPECT_EQ(Answer(driver).text, Text(IDS_SETUP_NEED_DRIVE));
+  SendMessageW(GetDlgItem(page, IDC_SETUP_FOLDER_EDIT), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"C:\\setup-test-caf\u00e9"));
+  NextToBox(wizard);
+  EXPECT_EQ(Answer(driver).text, Text(IDS_SETUP_NEED_DRIVE));
+  EXPECT_EQ(driver.CurrentPageIndex(wizard), 0);
+  EXPECT_EQ(Names("C:"), rootBefore);
 
   // The folder is only tried: it is made again when the copy starts.
   driver.Type(page, IDC_SETUP_FOLDER_EDIT, installed);
@@ -335,6 +367,23 @@ TEST_F(SetupEndToEnd, InstallsFromTheZipWithEveryCheckOfTheFolderPageAndRemovesE
   EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura", "UninstallString"),
             "\"" + installed + "\\setup.exe\" /r");
 
+  // "setup /r" from the unpacked distribution is not the installed program: it says what to
+  // use and removes nothing, neither there nor here.
+  {
+    const std::vector<std::string> distBefore = Names(dist_ + "\\mogura");
+    StartedProcess unpacked('"' + Setup() + "\" /r");
+    const Box refused = Answer(unpacked.driver());
+    EXPECT_EQ(refused.text,
+              Setup() + Text(IDS_SETUP_NOT_INSTALLED_HERE) + Text(IDS_SETUP_CONTROL_PANEL_NOTE));
+    EXPECT_TRUE(unpacked.WaitEnd());
+    EXPECT_EQ(unpacked.ExitCode(), 1u);
+    EXPECT_EQ(Names(dist_ + "\\mogura"), distBefore);
+    EXPECT_EQ(Names(installed), files);
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura"));
+    EXPECT_TRUE(Exists(desktopLink));
+    EXPECT_FALSE(Exists("C:\\windows\\system32\\setup-mogura-1.exe"));
+  }
+
   // The removal: the user's files are asked about (Yes), a help index is not.
   WriteBytes(installed + "\\memo.txt", "mine");
   CreateDirectoryW(L"C:\\Program Files\\mogura\\data", nullptr);
@@ -384,20 +433,78 @@ TEST_F(SetupEndToEnd, AFolderEndingInATrailBackslashIsProposedAgainAndAKeptFileI
     EXPECT_EQ(again.ExitCode(), 1u);
   }
 
-  // A file of the user's kept with No: the folder stays, and the dialog says so.
+  // A file of the user's kept with No: the folder stays, and the dialog says so. A link to the
+  // user's notes is asked about by its own name and never entered: nothing in it is asked
+  // about or deleted (a help index neither).
   WriteBytes(installed + "\\memo.txt", "mine");
+  const std::string notes = "C:\\setup-test-notes";
+  RemoveTree(notes);
+  CreateDirectoryW(win32::ToWide(notes).c_str(), nullptr);
+  WriteBytes(notes + "\\diary.txt", "mine too");
+  WriteBytes(notes + "\\NOTES.GID", "index");
+  const bool linked = MakeFolderLink(installed + "\\data", notes);
+  EXPECT_TRUE(linked || !UnderWine());
   const Removal removal = Remove("mogura", [](const std::string&) { return IDNO; }, "removal-failed");
-  ASSERT_EQ(removal.boxes.size(), 3u);
-  EXPECT_EQ(removal.boxes[1].text, installed + "\\memo.txt" + Text(IDS_SETUP_ASK_DELETE));
-  EXPECT_EQ(removal.boxes[2].text, installed + Text(IDS_SETUP_FOLDER_NOT_REMOVED));
-  EXPECT_NE(removal.boxes[2].caption, title);
+  std::vector<std::string> expected = {installed + "\\memo.txt" + Text(IDS_SETUP_ASK_DELETE)};
+  if (linked) expected.push_back(installed + "\\data" + Text(IDS_SETUP_ASK_DELETE));
+  ASSERT_EQ(removal.boxes.size(), expected.size() + 2);
+  std::vector<std::string> questions;
+  for (std::size_t i = 1; i + 1 < removal.boxes.size(); ++i) questions.push_back(removal.boxes[i].text);
+  std::sort(questions.begin(), questions.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(questions, expected);
+  EXPECT_EQ(removal.boxes.back().text, installed + Text(IDS_SETUP_FOLDER_NOT_REMOVED));
+  EXPECT_NE(removal.boxes.back().caption, title);
   EXPECT_EQ(removal.outcome, installed + "\\" + Text(IDS_SETUP_FILES_LEFT));
-  EXPECT_EQ(Names(installed), std::vector<std::string>{"memo.txt"});
+  EXPECT_EQ(Names(installed),
+            linked ? (std::vector<std::string>{"data", "memo.txt"}) : std::vector<std::string>{"memo.txt"});
   EXPECT_EQ(ReadBytes(installed + "\\memo.txt"), "mine");
+  EXPECT_EQ(Names(notes), (std::vector<std::string>{"NOTES.GID", "diary.txt"}));
+  EXPECT_EQ(ReadBytes(notes + "\\diary.txt"), "mine too");
+  if (linked) RemoveLink(installed + "\\data");
+  RemoveTree(notes);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura"));
   EXPECT_FALSE(Exists(ShellFolder("Programs") + "\\" + title));
   RemoveTree(installed);
   DeleteFileW(L"C:\\windows\\system32\\setup-mogura-1.exe");
+}
+
+// An existing folder typed on the folder page is only tried: after Next and Cancel it is still
+// there. A link is no installation folder.
+TEST_F(SetupEndToEnd, AnExistingFolderTypedOnTheFolderPageIsKeptAfterCancel) {
+  const std::string title = Title();
+  const std::string existing = "C:\\setup-test-existing";
+  const std::string linked = "C:\\setup-test-link";
+  RemoveTree(existing);
+  ASSERT_TRUE(CreateDirectoryW(win32::ToWide(existing).c_str(), nullptr));
+  RemoveLink(linked);
+  const bool madeLink = MakeFolderLink(linked, existing);
+  EXPECT_TRUE(madeLink || !UnderWine());
+
+  StartedProcess setup('"' + Setup() + '"');
+  const GuiDriver driver = setup.driver();
+  HWND wizard = driver.WaitForWindow(title + Text(IDS_SETUP_WIZARD_CAPTION), 20000);
+  ASSERT_TRUE(wizard);
+  HWND page = driver.CurrentPage(wizard);
+  if (madeLink) {
+    driver.Type(page, IDC_SETUP_FOLDER_EDIT, linked);
+    NextToBox(wizard);
+    const Box box = Answer(driver);
+    EXPECT_EQ(box.text, linked + Text(IDS_SETUP_FOLDER_IS_LINK));
+    EXPECT_NE(box.caption, title);
+    EXPECT_EQ(driver.CurrentPageIndex(wizard), 0);
+  }
+  driver.Type(page, IDC_SETUP_FOLDER_EDIT, existing);
+  Next(driver, wizard);
+  EXPECT_EQ(driver.CurrentPageIndex(wizard), 1);  // an empty folder: no question
+  EXPECT_TRUE(IsFolder(existing));
+  driver.PressCancel(wizard);
+  EXPECT_TRUE(setup.WaitEnd());
+  EXPECT_EQ(setup.ExitCode(), 1u);
+  EXPECT_TRUE(IsFolder(existing));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, std::string(kUninstallBranch) + "mogura"));
+  if (madeLink) RemoveLink(linked);
+  RemoveTree(existing);
 }
 
 TEST_F(SetupEndToEnd, AResidentProgramSkipsTheOptionsAndGetsOneStartupLink) {

@@ -3,6 +3,12 @@
 // path of old systems, forced here because Wine's shell answers its conversation (it takes
 // items without arguments only: the command texts with arguments are tested natively).
 #include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <algorithm>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +102,90 @@ TEST_F(SetupEdgeTest, CopiesTellAFileInUseAndOneThatIsThereFromOtherFailures) {
   // A short name names the same file; a path that is not there stays as it is.
   EXPECT_EQ(ReadBytes(setup_.setupFiles.shortPath(folder_ + "\\copy.txt")), "bytes");
   EXPECT_EQ(setup_.setupFiles.shortPath(folder_ + "\\missing.txt"), folder_ + "\\missing.txt");
+}
+
+// A link to a folder is told apart from a folder, and removing it never reaches its target.
+// Wine shows the host's links to folders as reparse points but opens their targets even when
+// asked for the link itself: there the removal refuses. (It shows links to files as plain
+// files; the native tests cover those with the machine in memory.)
+TEST_F(SetupEdgeTest, ALinkToAFolderIsToldApartAndNeverDeletedThroughItsTarget) {
+  const std::string target = folder_ + "-target";
+  RemoveTree(target);
+  ASSERT_TRUE(CreateDirectoryW(ToWide(target).c_str(), nullptr));
+  ASSERT_TRUE(WriteBytes(target + "\\diary.txt", "mine"));
+  ASSERT_TRUE(CreateDirectoryW(ToWide(folder_ + "\\plain").c_str(), nullptr));
+  ASSERT_TRUE(WriteBytes(folder_ + "\\file.txt", "x"));
+  const std::string link = folder_ + "\\data";
+  if (!MakeFolderLink(link, target)) {
+    RemoveTree(target);
+    GTEST_SKIP() << "this system makes no symbolic link here";
+  }
+  std::vector<FolderEntry> entries;
+  ASSERT_TRUE(setup_.setupFiles.listFolder(folder_ + "\\", &entries));
+  std::vector<std::string> seen;
+  for (const FolderEntry& entry : entries) {
+    seen.push_back(entry.name + (entry.isFolder ? "\\" : "") + (entry.isLink ? " (link)" : ""));
+  }
+  std::sort(seen.begin(), seen.end());
+  EXPECT_EQ(seen, (std::vector<std::string>{"data\\ (link)", "file.txt", "plain\\"}));
+  EXPECT_TRUE(setup_.setupFiles.isLink(link));
+  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\plain"));
+  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\file.txt"));
+  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\missing"));
+  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\dat?"));  // no pattern matches the link
+  EXPECT_FALSE(setup_.setupFiles.removeLink(folder_ + "\\plain"));
+  EXPECT_TRUE(IsFolder(folder_ + "\\plain"));
+
+  const bool removed = setup_.setupFiles.removeLink(link);
+  EXPECT_EQ(removed, !UnderWine());
+  EXPECT_EQ(Exists(link), !removed);
+  EXPECT_EQ(ReadBytes(target + "\\diary.txt"), "mine");
+  RemoveLink(link);
+  RemoveTree(target);
+}
+
+// What setup creates gets the program-files folder's protection in the same step. Wine keeps
+// no security descriptor of a file; there the folder is only made, and the native tests check
+// through the machine in memory which folders are protected.
+TEST_F(SetupEdgeTest, AProtectedFolderIsForAdministratorsAndTheSystemUsersReadAndRun) {
+  const std::string made = folder_ + "\\" + kHyo;
+  ASSERT_TRUE(setup_.setupFiles.createProtectedFolder(made));
+  EXPECT_TRUE(IsFolder(made));
+  EXPECT_FALSE(setup_.setupFiles.createProtectedFolder(made));  // it exists
+  EXPECT_FALSE(setup_.setupFiles.createProtectedFolder(folder_ + "\\no\\such"));
+
+  PSECURITY_DESCRIPTOR security = nullptr;
+  PACL dacl = nullptr;
+  ASSERT_EQ(GetNamedSecurityInfoW(ToWide(made).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                  nullptr, &dacl, nullptr, &security),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  GetSecurityDescriptorControl(security, &control, &revision);
+  if ((control & SE_DACL_PROTECTED) == 0 && UnderWine()) {
+    LocalFree(security);
+    GTEST_SKIP() << "Wine keeps no security descriptor of a folder";
+  }
+  EXPECT_NE(control & SE_DACL_PROTECTED, 0);
+  ASSERT_TRUE(dacl);
+  std::vector<std::string> aces;
+  for (DWORD i = 0; i < dacl->AceCount; ++i) {
+    void* ace = nullptr;
+    ASSERT_TRUE(GetAce(dacl, i, &ace));
+    const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+    ASSERT_EQ(allowed->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
+    LPWSTR sid = nullptr;
+    ConvertSidToStringSidW(const_cast<DWORD*>(&allowed->SidStart), &sid);
+    char line[128];
+    std::snprintf(line, sizeof(line), "%ls %08lx %02x", sid, allowed->Mask, allowed->Header.AceFlags & 0x1F);
+    LocalFree(sid);
+    aces.push_back(line);
+  }
+  LocalFree(security);
+  std::sort(aces.begin(), aces.end());
+  // Administrators and the system: everything; users: read and run; passed on to files and folders.
+  EXPECT_EQ(aces, (std::vector<std::string>{"S-1-5-18 001f01ff 03", "S-1-5-32-544 001f01ff 03",
+                                            "S-1-5-32-545 001200a9 03"}));
 }
 
 TEST_F(SetupEdgeTest, LinksKeepTheirTargetArgumentsAndJapaneseNames) {

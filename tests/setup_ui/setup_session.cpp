@@ -152,7 +152,9 @@ std::vector<std::string> Names(const std::string& folder) {
 void RemoveTree(const std::string& folder) {
   for (const std::string& name : Names(folder)) {
     const std::string path = folder + "\\" + name;
-    if (IsFolder(path)) {
+    if (IsReparsePoint(path)) {
+      RemoveLink(path);
+    } else if (IsFolder(path)) {
       RemoveTree(path);
     } else {
       SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -160,6 +162,76 @@ void RemoveTree(const std::string& folder) {
     }
   }
   RemoveDirectoryW(ToWide(folder).c_str());
+}
+
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+namespace {
+
+// The host's path of a Windows path, under Wine; empty elsewhere.
+std::string UnixPath(const std::string& path) {
+  using UnixName = char* (*)(const wchar_t*);
+  // Through a function type of no arguments: the one a looked-up address may take.
+  const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!unixName) return std::string();
+  char* name = unixName(ToWide(path).c_str());
+  if (!name) return std::string();
+  std::string result = name;
+  HeapFree(GetProcessHeap(), 0, name);
+  return result;
+}
+
+// Starts a program of the host on host paths (UTF-8). Wine runs it outside its own processes:
+// the handle it gives cannot be waited for, so the caller polls for the program's effect.
+bool StartHostProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  std::string line = program;
+  for (const std::string& argument : arguments) line += " \"" + argument + "\"";
+  std::wstring wide(line.size() + 1, L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                                           wide.data(), static_cast<int>(wide.size()))));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
+  if (info.hThread) CloseHandle(info.hThread);
+  if (info.hProcess) CloseHandle(info.hProcess);
+  return true;
+}
+
+// True when the folder that holds `path` lists its name (a dangling link has no attributes).
+bool IsListed(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  const std::vector<std::string> names = Names(path.substr(0, slash));
+  return std::find(names.begin(), names.end(), path.substr(slash + 1)) != names.end();
+}
+
+}  // namespace
+
+bool MakeFolderLink(const std::string& link, const std::string& target) {
+  if (!UnderWine()) {
+    return CreateSymbolicLinkW(ToWide(link).c_str(), ToWide(target).c_str(),
+                               SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) !=
+           0;
+  }
+  const std::string from = UnixPath(target), to = UnixPath(link);
+  return !from.empty() && !to.empty() && StartHostProgram("/bin/ln", {"-s", from, to}) &&
+         WaitUntil(10000, [&] { return IsReparsePoint(link); });
+}
+
+void RemoveLink(const std::string& link) {
+  if (!UnderWine()) {
+    if (!RemoveDirectoryW(ToWide(link).c_str())) DeleteFileW(ToWide(link).c_str());
+    return;
+  }
+  // Wine's own deletion reaches through to the target.
+  const std::string path = UnixPath(link);
+  if (!path.empty() && StartHostProgram("/bin/rm", {"-f", path})) WaitUntil(10000, [&] { return !IsListed(link); });
+}
+
+bool IsReparsePoint(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 std::optional<std::string> RegistryText(HKEY root, const std::string& key, const std::string& name) {

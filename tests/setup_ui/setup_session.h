@@ -52,8 +52,20 @@ std::string ReadBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 // The names in `folder`, without "." and "..", sorted.
 std::vector<std::string> Names(const std::string& folder);
-// Removes a folder tree; quiet when it is not there.
+// Removes a folder tree; quiet when it is not there. A link in it is removed itself, never
+// entered.
 void RemoveTree(const std::string& folder);
+
+// True when this runs under Wine.
+bool UnderWine();
+// Makes `link` a symbolic link to the folder `target`: under Wine a link of the host's file
+// system (Wine makes none itself), on Windows a directory symbolic link. False when the
+// system cannot make one.
+bool MakeFolderLink(const std::string& link, const std::string& target);
+// Removes the link `link` itself, never its target.
+void RemoveLink(const std::string& link);
+// True when `path` is marked a reparse point.
+bool IsReparsePoint(const std::string& path);
 
 // Registry values, by CP932 texts; none when missing.
 std::optional<std::string> RegistryText(HKEY root, const std::string& key, const std::string& name);

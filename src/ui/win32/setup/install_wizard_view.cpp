@@ -1,6 +1,5 @@
 #include "ui/win32/setup/install_wizard_view.h"
 
-#include "base/cp932.h"
 #include "platform/win32/wide.h"
 #include "setup/copy_driver.h"
 #include "setup/install_wizard.h"
@@ -14,11 +13,11 @@ namespace {
 
 void SetText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, ToWide(text).c_str()); }
 
-std::string TextOf(HWND control) {
+std::wstring WideTextOf(HWND control) {
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return FromWide(text);
+  return text;
 }
 
 class FolderPage : public WizardSheetPage {
@@ -52,9 +51,11 @@ class FolderPage : public WizardSheetPage {
   }
 
   LRESULT OnWizardNext() override {
-    // The field holds characters; the path is at most that many bytes.
-    const std::string typed = TextOf(Item(IDC_SETUP_FOLDER_EDIT));
-    const auto next = wizard_.leaveFolderPage(CutToCharBoundary(typed, InstallWizard::kLongestTypedPath));
+    // Handed over whole: the wizard refuses a path too long in bytes, or one with characters
+    // that have no CP932 form (they would come back as others), rather than cut or change it.
+    const std::wstring wide = WideTextOf(Item(IDC_SETUP_FOLDER_EDIT));
+    const std::string typed = FromWide(wide);
+    const auto next = wizard_.leaveFolderPage(typed, ToWide(typed) == wide);
     if (!next) return kStay;
     return *next == WizardPage::Copy ? IDD_SETUP_COPY : kNextPage;
   }

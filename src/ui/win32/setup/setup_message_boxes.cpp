@@ -6,11 +6,12 @@
 namespace mogura::win32 {
 
 MessageAnswer SetupMessageBoxes::show(const std::string& text, const std::string& caption, MessageIcon icon,
-                                      MessageButtons buttons) {
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) {
   const std::wstring title = ToWide(caption);
   // No caption: the system's own ("Error").
-  const int id = MessageBoxW(IsWindow(owner_) ? owner_ : nullptr, ToWide(text).c_str(),
-                             caption.empty() ? nullptr : title.c_str(), MessageBoxStyle(icon, buttons, MessageAnswer::Ok));
+  const int id =
+      MessageBoxW(IsWindow(owner_) ? owner_ : nullptr, ToWide(text).c_str(),
+                  caption.empty() ? nullptr : title.c_str(), MessageBoxStyle(icon, buttons, defaultAnswer));
   return AnswerFromId(id);
 }
 

@@ -11,7 +11,7 @@ class SetupMessageBoxes : public MessageBoxes {
  public:
   void setOwner(HWND owner) { owner_ = owner; }
   MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                     MessageButtons buttons) override;
+                     MessageButtons buttons, MessageAnswer defaultAnswer) override;
 
  private:
   HWND owner_ = nullptr;

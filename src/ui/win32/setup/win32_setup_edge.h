@@ -3,7 +3,6 @@
 
 #include "setup/setup_edge.h"
 #include "ui/win32/setup/setup_message_boxes.h"
-#include "ui/win32/setup/setup_shell.h"
 #include "ui/win32/setup/win32_program_manager.h"
 #include "ui/win32/setup/win32_registry.h"
 #include "ui/win32/setup/win32_setup_files.h"
@@ -19,8 +18,7 @@ struct Win32SetupEdge {
   Win32ProgramManager programManager;
   SetupMessageBoxes boxes;
   Win32SetupSystem system;
-  SetupShell shell;
-  SetupEdge edge{HostFileSystem(), setupFiles, registry, links, programManager, boxes, system, shell};
+  SetupEdge edge{HostFileSystem(), setupFiles, registry, links, programManager, boxes, system};
 };
 
 }  // namespace mogura::win32

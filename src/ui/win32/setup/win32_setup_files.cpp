@@ -1,8 +1,11 @@
 #include "ui/win32/setup/win32_setup_files.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include "platform/win32/wide.h"
+#include "ui/win32/setup/owned_handle.h"
 
 namespace mogura::win32 {
 namespace {
@@ -26,6 +29,31 @@ bool IsDotOrDotDot(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
+// A reparse point that stands for another place: a symbolic link, a junction or a mount point
+// (other reparse points, such as compressed or cloud files, are the files themselves). Wine
+// marks the host's symbolic links to folders as reparse points but gives them no tag.
+bool IsLink(DWORD attributes, DWORD tag) {
+  return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && (tag == 0 || IsReparseTagNameSurrogate(tag));
+}
+
+// The program-files folder's protection: administrators and the system may do anything, users
+// read and run; each passed on to what the folder will hold, and nothing taken over from the
+// folder above (P).
+constexpr wchar_t kProtectedFolderSecurity[] = L"D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)";
+
+class LocalMemory {
+ public:
+  LocalMemory() = default;
+  ~LocalMemory() { LocalFree(memory_); }
+  LocalMemory(const LocalMemory&) = delete;
+  LocalMemory& operator=(const LocalMemory&) = delete;
+  PSECURITY_DESCRIPTOR* put() { return &memory_; }
+  PSECURITY_DESCRIPTOR get() const { return memory_; }
+
+ private:
+  PSECURITY_DESCRIPTOR memory_ = nullptr;
+};
+
 }  // namespace
 
 bool Win32SetupFiles::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
@@ -34,9 +62,51 @@ bool Win32SetupFiles::listFolder(const std::string& folder, std::vector<FolderEn
   if (!find.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND;
   do {
     if (IsDotOrDotDot(data.cFileName)) continue;
-    entries->push_back({FromWide(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    entries->push_back({FromWide(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                        IsLink(data.dwFileAttributes, data.dwReserved0)});
   } while (FindNextFileW(find.get(), &data));
   return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+bool Win32SetupFiles::isLink(const std::string& path) {
+  const std::wstring wide = ToWide(path);
+  // The attributes first: they fail for a name with wildcards, which the search below would match.
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+  WIN32_FIND_DATAW data;
+  FindHandle find(FindFirstFileW(wide.c_str(), &data));
+  // A reparse point whose kind cannot be read counts as a link: it is never entered.
+  return !find.valid() || IsLink(data.dwFileAttributes, data.dwReserved0);
+}
+
+bool Win32SetupFiles::removeLink(const std::string& path) {
+  // The link itself is opened, and deleted only when what was opened is the link: a system that
+  // opens the target instead (Wine does) must not delete the target.
+  const OwnedHandle link(CreateFileW(ToWide(path).c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                     nullptr));
+  if (!link) return false;
+  FILE_ATTRIBUTE_TAG_INFO kind{};
+  if (!GetFileInformationByHandleEx(link.get(), FileAttributeTagInfo, &kind, sizeof(kind)) ||
+      !IsLink(kind.FileAttributes, kind.ReparseTag)) {
+    return false;
+  }
+  FILE_DISPOSITION_INFO disposition{};
+  disposition.DeleteFile = TRUE;
+  return SetFileInformationByHandle(link.get(), FileDispositionInfo, &disposition, sizeof(disposition)) != 0;
+}
+
+bool Win32SetupFiles::createProtectedFolder(const std::string& path) {
+  // Made with its protection in one step: there is no moment in which it has the folder
+  // above's permissions.
+  LocalMemory security;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(kProtectedFolderSecurity, SDDL_REVISION_1,
+                                                            security.put(), nullptr)) {
+    return false;
+  }
+  SECURITY_ATTRIBUTES attributes{static_cast<DWORD>(sizeof(attributes)), security.get(), FALSE};
+  return CreateDirectoryW(ToWide(path).c_str(), &attributes) != 0;
 }
 
 CopyOutcome Win32SetupFiles::copy(const std::string& from, const std::string& to, bool replaceExisting) {

@@ -8,6 +8,9 @@ namespace mogura::win32 {
 class Win32SetupFiles : public SetupFiles {
  public:
   bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
+  bool isLink(const std::string& path) override;
+  bool removeLink(const std::string& path) override;
+  bool createProtectedFolder(const std::string& path) override;
   CopyOutcome copy(const std::string& from, const std::string& to, bool replaceExisting) override;
   bool setNormalAttributes(const std::string& path) override;
   bool freeSpace(const std::string& path, DiskFreeSpace* space) override;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/shell.h"
 #include "platform/win32/wide.h"
 #include "ui/win32/setup/owned_handle.h"
 #include "ui/win32/setup/user_start.h"
@@ -19,6 +20,18 @@ std::string SystemText(Get get) {
   if (got == 0 || got >= needed) return std::string();
   text.resize(got);
   return FromWide(text);
+}
+
+// The full path of `path` seen from the current folder: the desktop's shell has its own.
+std::string FullPath(const std::string& path) {
+  const std::wstring wide = ToWide(path);
+  const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD got = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+  if (got == 0 || got >= needed) return path;
+  full.resize(got);
+  return FromWide(full);
 }
 
 }  // namespace
@@ -60,10 +73,6 @@ bool Win32SetupSystem::setCurrentFolder(const std::string& folder) {
 }
 
 bool Win32SetupSystem::startProgram(const std::string& program, const std::string& arguments) {
-  if (startAs_ == StartAs::User && ProcessIsElevated() &&
-      StartThroughDesktopShell(program, arguments, CurrentFolder())) {
-    return true;
-  }
   std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
   if (!arguments.empty()) commandLine += L" " + ToWide(arguments);
   STARTUPINFOW startup{};
@@ -76,6 +85,20 @@ bool Win32SetupSystem::startProgram(const std::string& program, const std::strin
   }
   const OwnedHandle thread(started.hThread), process(started.hProcess);
   return true;
+}
+
+UserStart Win32SetupSystem::startProgramForUser(const std::string& program) {
+  if (!ProcessIsElevated())
+    return startProgram(program, std::string()) ? UserStart::Started : UserStart::Failed;
+  return StartThroughDesktopShell(FullPath(program), std::string(), CurrentFolder()) ? UserStart::Started
+                                                                                     : UserStart::NotAsUser;
+}
+
+UserStart Win32SetupSystem::openDocumentForUser(const std::string& document) {
+  if (!ProcessIsElevated())
+    return HostShell().openDocument(document) ? UserStart::Started : UserStart::Failed;
+  return StartThroughDesktopShell(FullPath(document), std::string(), CurrentFolder()) ? UserStart::Started
+                                                                                      : UserStart::NotAsUser;
 }
 
 std::string CurrentFolder() {

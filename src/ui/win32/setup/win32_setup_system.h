@@ -5,24 +5,18 @@
 
 namespace mogura::win32 {
 
-// Who a started program runs as: the installation starts the installed program for the user;
-// the removal starts its own copy with the rights it has.
-enum class StartAs { User, Self };
-
 class Win32SetupSystem : public SetupSystem {
  public:
-  explicit Win32SetupSystem(StartAs startAs = StartAs::Self) : startAs_(startAs) {}
-  void setStartAs(StartAs startAs) { startAs_ = startAs; }
-
   std::string modulePath() override;
   std::string windowsFolder() override;
   std::string systemFolder() override;
   unsigned majorVersion() override;
   bool setCurrentFolder(const std::string& folder) override;
   bool startProgram(const std::string& program, const std::string& arguments) override;
-
- private:
-  StartAs startAs_;
+  // Elevated, only the desktop's shell starts them, with the user's own rights (user_start.h);
+  // when it cannot, nothing is started.
+  UserStart startProgramForUser(const std::string& program) override;
+  UserStart openDocumentForUser(const std::string& document) override;
 };
 
 // The current folder of the process (CP932), with no trailing backslash unless a drive root.

@@ -21,6 +21,9 @@ constexpr unsigned kParentEndTimeoutMs = 30000;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Elevated, and started from wherever the distribution was unpacked (a downloads folder that
+  // anyone may write to): libraries are loaded from the system folder only, never from ours.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   using namespace mogura;
   win32::InitDialogControls();
   win32::Win32SetupEdge setup;
@@ -30,7 +33,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!PrepareSetup(setup.edge, ArgumentsAfterProgramName(commandLine), &command, &context)) return 1;
   switch (command.mode) {
     case SetupMode::Install:
-      setup.system.setStartAs(win32::StartAs::User);
       return win32::RunInstallWizard(setup, context) ? 0 : 1;
     case SetupMode::StartRemoval:
       return StartRemoval(setup.edge, context) ? 0 : 1;
