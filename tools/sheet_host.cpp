@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "app/format_preview.h"
+#include "app/main_entries.h"
 #include "platform/clock.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_user_interaction.h"
@@ -38,7 +40,11 @@ int main() {
   }
   AppSettings settings;
   settings.Load(store.root());
-  if (!win32::RunHonkiSheet(nullptr, settings)) return 1;
+  // Format previews show the drawer the main window would have chosen.
+  MainEntries entries;
+  entries.Load(store.root());
+  PreviewFolder previewFolder(HostFileSystem(), UserTemporaryFolder());
+  if (!win32::RunHonkiSheet(nullptr, settings, entries.targetBox, previewFolder)) return 1;
   if (!settings.Save(store.root()) || !store.save()) {
     ui.messageBox(path, MessageIcon::Error);
     return 1;

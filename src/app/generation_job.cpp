@@ -37,6 +37,12 @@ bool GenerationJob::run(const std::string& outputPath) {
     ui_.messageBox(FormatText(LoadText(IDS_NO_MAIL), drawer_), MessageIcon::Exclamation);
     return false;
   }
+  return write(mails, outputPath);
+}
+
+bool GenerationJob::write(const MailList& mails, const std::string& outputPath) {
+  writtenPath_.clear();
+  handled_.clear();
   // Without the Mail page of the active format there is nothing to write: say so before any
   // file is created.
   if (!settings_.formats.activePage(PageKind::Mail)) {

@@ -33,6 +33,9 @@ class GenerationJob {
   // Runs the whole job; true when every file was written. Every failure has been shown as a
   // message box, except a declined question and an empty drawer name or output path.
   bool run(const std::string& outputPath);
+  // The writing part of run: writes `mails` (already picked and ordered) as the settings say,
+  // with the same messages. The format preview writes its pages through this.
+  bool write(const MailList& mails, const std::string& outputPath);
 
   // After a successful run: the file to show in the browser, or empty when there is none.
   const std::string& writtenPath() const { return writtenPath_; }

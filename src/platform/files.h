@@ -60,6 +60,11 @@ class FileSystem {
 // The file system of the platform the program runs on.
 FileSystem& HostFileSystem();
 
+// The user's folder for temporary files, ending in the platform's separator (on Windows the
+// folder the system names for it, on POSIX $TMPDIR or /tmp). Empty when there is none whose
+// name can be written in CP932.
+std::string UserTemporaryFolder();
+
 // Reads a whole file of at most `limit` bytes into `*bytes`. False when the file cannot be
 // opened or read, or is larger than `limit` (nothing is allocated for it then).
 bool ReadWholeFile(FileSystem& fs, const std::string& path, std::uint64_t limit, std::string* bytes);

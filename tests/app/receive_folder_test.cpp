@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <thread>
 
 #include "app/generation_job.h"
 #include "base/string_table.h"
 #include "support/drawer_writer.h"
 #include "support/fake_platform.h"
+#include "support/poll.h"
 #include "support/temp_folder.h"
 
 namespace mogura {
@@ -71,8 +70,15 @@ TEST_F(ReceiveFolderTest, ARunLeavesEveryFileOfTheReceiveFolderAsItWas) {
   ASSERT_TRUE(PetMails(3, 10).write(receive.path(), "other"));
   const auto before = Snapshot(receive.path());
   ASSERT_EQ(before.size(), 4u);
-  // A coarse clock would hide a write made right after the files were written.
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  // A coarse file clock would hide a write made right after the files were written: wait
+  // until a file written now gets a later time than any of them.
+  auto newest = std::filesystem::file_time_type::min();
+  for (const auto& [path, file] : before) newest = std::max(newest, file.second);
+  ASSERT_TRUE(test::Poll(5000, [&] {
+    const std::string probe = out.file("clock-probe");
+    return test::WriteBytes(HostFileSystem(), probe, "now") &&
+           std::filesystem::last_write_time(std::filesystem::u8path(probe)) > newest;
+  }));
   EXPECT_TRUE(Run(HostFileSystem(), out.file("one.htm")));
   settings.divide.setValid(true);
   settings.divide.setType(2);

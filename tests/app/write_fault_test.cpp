@@ -3,9 +3,8 @@
 // the run fails, and the files written before it stay whole.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <map>
-#include <thread>
 
 #include "app/cli.h"
 #include "app/generation_job.h"
@@ -14,12 +13,6 @@
 #include "support/drawer_writer.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"
-
-#ifndef _WIN32
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace mogura {
 namespace {
@@ -268,10 +261,11 @@ TEST_F(ExportFaultTest, AFailedExportLeavesTheOldFileWholeOrNoFile) {
   EXPECT_EQ(Read(out), exported);
 }
 
-#ifndef _WIN32
-// A process killed in the middle of an export leaves the old file or the new one, whole.
-TEST_F(ExportFaultTest, AnExportKilledPartWayLeavesTheOldOrTheNewFileWhole) {
-  // Many folders make a file of some hundred kilobytes: its writing takes a while.
+// An export stopped at any moment (a killed process, a full disk) leaves the old file or the
+// new one, whole: the new bytes go into a temporary file, and only a rename made after that
+// file was closed puts them in place. The rename fault stops an export at that moment.
+TEST_F(ExportFaultTest, AnExportStoppedBeforeOrAfterItsRenameLeavesTheOldOrTheNewFileWhole) {
+  // Many folders make a file of some hundred kilobytes, written in one piece.
   auto tree = std::make_shared<MemoryTree>();
   {
     AppSettings settings;
@@ -281,41 +275,41 @@ TEST_F(ExportFaultTest, AnExportKilledPartWayLeavesTheOldOrTheNewFileWhole) {
   const std::string source = temp.file("source.reg");
   ASSERT_TRUE(test::WriteBytes(HostFileSystem(), source, FormatRegedit4(*tree, SettingsRootPath("mogura"))));
   const std::string out = temp.file("out.reg");
-  ASSERT_EQ(RunCli({"settings", "export", out, "--settings", source}, platform), kCliSuccess) << err;
+  const auto exportFrom = [&] {
+    err.clear();
+    return RunCli({"settings", "export", out, "--settings", source}, platform);
+  };
+  files.failNth(FileOp::kOpen, 0);
+  ASSERT_EQ(exportFrom(), kCliSuccess) << err;
   const std::string fresh = Read(out);
   ASSERT_GT(fresh.size(), 200000u);
 
-  // Kill times spread from at once to well past the time one export takes here.
-  auto exportInChild = [&]() {
-    const pid_t child = fork();
-    if (child == 0) _exit(RunCli({"settings", "export", out, "--settings", source}, platform));
-    return child;
-  };
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t timed = exportInChild();
-  ASSERT_GE(timed, 0);
-  int status = 0;
-  ASSERT_EQ(waitpid(timed, &status, 0), timed);
-  const auto once = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
-
-  // A busy machine can make later exports slower than the timed one: the delays go on
-  // growing until both outcomes were met, up to twenty times the timed export.
-  int oldSeen = 0, newSeen = 0;
-  for (int round = 0; round < 400 && (round < 24 || oldSeen == 0 || newSeen == 0); ++round) {
-    ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
-    const pid_t child = exportInChild();
-    ASSERT_GE(child, 0);
-    std::this_thread::sleep_for(once * round / 20);
-    kill(child, SIGKILL);
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    const std::string left = Read(out);
-    ASSERT_TRUE(left == "old settings" || left == fresh) << "round " << round << ": " << left.size() << " bytes";
-    (left == fresh ? newSeen : oldSeen)++;
+  // Stopped right after the rename: the new file whole. Before it, the file itself was never
+  // opened, written or closed, so until then it was the old one.
+  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
+  files.failNth(FileOp::kOpen, 0);
+  ASSERT_EQ(exportFrom(), kCliSuccess) << err;
+  EXPECT_EQ(Read(out), fresh);
+  ASSERT_FALSE(files.ops.empty());
+  EXPECT_EQ(files.ops.back().op, FileOp::kRename);
+  EXPECT_EQ(files.ops.back().path, out);
+  bool closedBeforeRename = false;
+  for (std::size_t i = 0; i + 1 < files.ops.size(); ++i) {
+    EXPECT_NE(files.ops[i].path, out) << Name(files.ops[i].op) << " of the file itself";
+    closedBeforeRename = closedBeforeRename || files.ops[i].op == FileOp::kClose;
   }
-  EXPECT_GT(oldSeen, 0);
-  EXPECT_GT(newSeen, 0);
+  EXPECT_TRUE(closedBeforeRename);
+
+  // Stopped right before the rename: the old file whole, and no temporary file left.
+  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
+  files.failNth(FileOp::kRename, 1);
+  EXPECT_EQ(exportFrom(), kCliJobFailed);
+  EXPECT_EQ(Read(out), "old settings");
+  std::vector<std::string> names;
+  ASSERT_TRUE(HostFileSystem().findFiles(temp.path(), "*", &names));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"out.reg", "source.reg"}));
 }
-#endif
 
 }  // namespace
 }  // namespace mogura

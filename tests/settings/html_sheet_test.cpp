@@ -211,5 +211,64 @@ TEST_F(HtmlSheetTest, AFormatWithoutPagesShowsNothingAndKeepsNothing) {
   EXPECT_TRUE(empty.GetFormat().pages().empty());
 }
 
+// Records what it was asked to show: the format copy as it was at the click, and the page.
+class RecordingPreviewer : public FormatPreviewer {
+ public:
+  void Preview(const HtmlFormat& format, std::size_t page) override { shown.push_back({format, page}); }
+  std::vector<std::pair<HtmlFormat, std::size_t>> shown;
+};
+
+TEST_F(HtmlSheetTest, PreviewShowsTheEditedPageWithEverythingTypedSoFar) {
+  // Without a previewer the button cannot be pressed.
+  EXPECT_FALSE(sheetControls[IDC_FORMAT_PREVIEW].enabled);
+  RecordingPreviewer previewer;
+  HtmlSheetPresenter withPreview{ui};
+  withPreview.SetPreviewer(&previewer);
+  FakeControls own, content, edit;
+  withPreview.SetFormat(UserFormat());
+  withPreview.Attach(own);
+  withPreview.content.Attach(content);
+  EXPECT_EQ(own[IDC_FORMAT_PREVIEW].text, LoadText(IDS_FORMAT_PREVIEW));
+  EXPECT_TRUE(own[IDC_FORMAT_PREVIEW].enabled);
+
+  // A place text typed on the format tab and a table ticked on the content tab, neither left.
+  withPreview.edit.Attach(edit);
+  content.click(IDC_CONTENT_TABLE);
+  content.setText(IDC_CONTENT_COLUMNS, "5");
+  edit.setText(IDC_EDIT_TEXT, "<html>typed");
+  withPreview.OnCommand(IDC_FORMAT_PREVIEW, ControlEvent::Clicked);
+  ASSERT_EQ(previewer.shown.size(), 1u);
+  EXPECT_EQ(previewer.shown[0].second, 0u);
+  const FormatPage& shownMail = previewer.shown[0].first.pages()[0];
+  EXPECT_EQ(shownMail.places()[0].text(), "<html>typed");
+  EXPECT_TRUE(shownMail.outputList());
+  EXPECT_EQ(shownMail.listColumn(), 5);
+
+  // The index page, once chosen, is the one shown.
+  own.select(IDC_FORMAT_PAGE_CHOICE, 1);
+  withPreview.OnCommand(IDC_FORMAT_PAGE_CHOICE, ControlEvent::SelectionChanged);
+  withPreview.OnCommand(IDC_FORMAT_PREVIEW, ControlEvent::Clicked);
+  ASSERT_EQ(previewer.shown.size(), 2u);
+  EXPECT_EQ(previewer.shown[1].second, 1u);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(HtmlSheetTest, PreviewRefusesAColumnCountOutOfRangeAndShowsNothing) {
+  RecordingPreviewer previewer;
+  sheet.SetPreviewer(&previewer);
+  contentControls.click(IDC_CONTENT_TABLE);
+  contentControls.setText(IDC_CONTENT_COLUMNS, "17");
+  sheet.OnCommand(IDC_FORMAT_PREVIEW, ControlEvent::Clicked);
+  EXPECT_TRUE(previewer.shown.empty());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, FormatArguments(LoadText(IDS_ENTER_INTEGER_RANGE), {"1", "16"}));
+  EXPECT_EQ(contentControls.focused, IDC_CONTENT_COLUMNS);
+  EXPECT_EQ(Mail().listColumn(), 3);  // nothing was taken
+  contentControls.setText(IDC_CONTENT_COLUMNS, "16");
+  sheet.OnCommand(IDC_FORMAT_PREVIEW, ControlEvent::Clicked);
+  ASSERT_EQ(previewer.shown.size(), 1u);
+  EXPECT_EQ(previewer.shown[0].first.pages()[0].listColumn(), 16);
+}
+
 }  // namespace
 }  // namespace mogura

@@ -3,10 +3,9 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "platform/win32/wide.h"
+#include "support/poll.h"
 
 namespace mogura::test {
 namespace {
@@ -59,14 +58,7 @@ DWORD StartedProcess::ExitCode() const {
   return code;
 }
 
-bool WaitUntil(int timeoutMs, const std::function<bool()>& done) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-}
+bool WaitUntil(int timeoutMs, const std::function<bool()>& done) { return Poll(timeoutMs, done); }
 
 HWND WaitForTopWindow(const std::string& caption, int timeoutMs) {
   WindowSearch search{ToWide(caption)};

@@ -42,7 +42,7 @@ std::string ParentProgramOfWindow(HWND window);
 // The driver of the thread that owns `window`.
 GuiDriver DriverOf(HWND window);
 
-// Polls `done` until it holds or `timeoutMs` has passed.
+// Polls `done` until it holds or `timeoutMs` has passed (support/poll.h).
 bool WaitUntil(int timeoutMs, const std::function<bool()>& done);
 
 // Files and folders, by CP932 paths.

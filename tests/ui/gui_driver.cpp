@@ -10,6 +10,7 @@
 #include "base/string_table.h"
 #include "platform/win32/wide.h"
 #include "png_writer.h"
+#include "support/poll.h"
 #include "ui/win32/win32_dialog_controls.h"
 
 namespace mogura::test {
@@ -18,18 +19,6 @@ namespace {
 using win32::FromWide;
 using win32::ToWide;
 using Clock = std::chrono::steady_clock;
-
-constexpr int kPollMs = 5;
-
-template <typename Found>
-auto Poll(int timeoutMs, Found found) {
-  const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    auto result = found();
-    if (result || Clock::now() >= end) return result;
-    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
-  }
-}
 
 std::wstring Caption(HWND window) {
   wchar_t text[512] = {};
@@ -261,19 +250,96 @@ bool GuiDriver::Screenshot(HWND window, const std::string& path) const {
   return ok;
 }
 
+namespace {
+
+// How a control lays out its text: the width and height it has for it, and the DrawText
+// flags it draws with.
+struct TextLayout {
+  int width = 0;
+  int height = 0;
+  UINT format = 0;
+};
+
+// The layout of the text of `control`, or false for a control that shows no text of its own
+// (an edit, a list, a picture, an owner-drawn button, a dialog of a property page).
+bool LayoutOf(HWND control, HDC dc, TextLayout* layout) {
+  RECT client;
+  GetClientRect(control, &client);
+  layout->width = client.right;
+  layout->height = client.bottom;
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  wchar_t name[32] = {};
+  GetClassNameW(control, name, 32);
+  if (lstrcmpiW(name, WC_LINK) == 0) {  // a link line wraps like a label
+    layout->format = DT_WORDBREAK | DT_NOPREFIX;
+    return true;
+  }
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  switch (win32::ClassOf(control)) {
+    case win32::ControlClass::Static:
+      switch (style & SS_TYPEMASK) {
+        case SS_LEFT:
+        case SS_CENTER:
+        case SS_RIGHT: layout->format = DT_WORDBREAK | DT_EXPANDTABS; break;
+        case SS_LEFTNOWORDWRAP: layout->format = DT_SINGLELINE | DT_EXPANDTABS; break;
+        case SS_SIMPLE: layout->format = DT_SINGLELINE; break;
+        default: return false;  // icons, bitmaps, frames and etched lines
+      }
+      if (style & SS_NOPREFIX) layout->format |= DT_NOPREFIX;
+      return true;
+    case win32::ControlClass::Button: {
+      layout->format = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+      switch (style & BS_TYPEMASK) {
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+          layout->width -= 6;  // frame and focus rectangle on both sides
+          layout->height -= 4;
+          return true;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+          layout->width -= GetSystemMetrics(SM_CXMENUCHECK) + 4;  // the box and the gap after it
+          return true;
+        case BS_GROUPBOX:
+          // The caption sits in the top frame line, indented from both corners.
+          layout->width -= 2 * MulDiv(8, dpi, 96);
+          layout->format = DT_SINGLELINE;
+          return true;
+        default: return false;  // owner-drawn and user buttons
+      }
+    }
+    default: return false;
+  }
+}
+
+// A link line's text as shown: without its <a> and </a> tags.
+std::wstring WithoutTags(const std::wstring& text) {
+  std::wstring shown;
+  bool inTag = false;
+  for (wchar_t c : text) {
+    if (c == L'<') inTag = true;
+    if (!inTag) shown += c;
+    if (c == L'>') inTag = false;
+  }
+  return shown;
+}
+
+}  // namespace
+
 std::vector<std::string> GuiDriver::ClippedTexts(HWND dialog) const {
   std::vector<std::string> clipped;
   HDC dc = GetDC(nullptr);
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
-    const win32::ControlClass kind = win32::ClassOf(child);
-    const LONG style = GetWindowLongW(child, GWL_STYLE);
-    const bool label = kind == win32::ControlClass::Other && (style & SS_TYPEMASK) <= SS_RIGHT;
-    const bool button = kind == win32::ControlClass::Button && (style & 0x0F) != BS_GROUPBOX;
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (!(button || (label && lstrcmpiW(name, L"Static") == 0))) continue;
-    const std::wstring text = Caption(child);
+    TextLayout layout;
+    if (!LayoutOf(child, dc, &layout)) continue;
+    std::wstring text = Caption(child);
+    wchar_t name[32] = {};
+    GetClassNameW(child, name, 32);
+    if (lstrcmpiW(name, WC_LINK) == 0) text = WithoutTags(text);
     if (text.empty()) continue;
     // Another process's font handle means nothing here: measure with the dialog font then.
     HFONT font = reinterpret_cast<HFONT>(Send(child, WM_GETFONT, 0, 0));
@@ -284,16 +350,17 @@ std::vector<std::string> GuiDriver::ClippedTexts(HWND dialog) const {
       font = own;
     }
     HGDIOBJ old = SelectObject(dc, font);
-    RECT client;
-    GetClientRect(child, &client);
-    // Check boxes and radio buttons leave room for their box; push buttons for their frame.
-    const bool pushButton = button && ((style & 0x0F) == BS_PUSHBUTTON || (style & 0x0F) == BS_DEFPUSHBUTTON);
-    const int room = client.right - (button ? (pushButton ? 6 : GetSystemMetrics(SM_CXMENUCHECK) + 4) : 0);
-    RECT need{0, 0, room, 0};
-    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | (label ? 0 : DT_SINGLELINE));
-    const bool tooWide = need.right > room;
-    const bool tooTall = label && need.bottom > client.bottom;
-    if (tooWide || tooTall) clipped.push_back(std::to_string(GetDlgCtrlID(child)) + " " + FromWide(text));
+    RECT need{0, 0, layout.width, 0};
+    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | layout.format);
+    // Too wide: a line (or a word that cannot be broken) runs past the right edge. Too tall:
+    // the lines run past the bottom edge, or a single line is higher than the control.
+    const bool tooWide = need.right > layout.width;
+    const bool tooTall = need.bottom > layout.height;
+    if (tooWide || tooTall) {
+      clipped.push_back(std::to_string(GetDlgCtrlID(child)) + " " + FromWide(text) + " (needs " +
+                        std::to_string(need.right) + "x" + std::to_string(need.bottom) + ", has " +
+                        std::to_string(layout.width) + "x" + std::to_string(layout.height) + ")");
+    }
     SelectObject(dc, old);
     if (own) DeleteObject(own);
   }
@@ -329,6 +396,15 @@ void RunDriven(const std::function<void()>& show, const std::function<void(GuiDr
 std::string ScreenshotFolder() {
   const char* folder = std::getenv("MOGURA_SCREENSHOT_DIR");
   return folder ? folder : "";
+}
+
+void RecordPageOpens() {
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    RegSetKeyValueW(root, L"Software\\Classes\\.htm", nullptr, REG_SZ, L"MoguraTest.Page", 16 * sizeof(wchar_t));
+    const std::wstring command = std::wstring(L"C:\\windows\\system32\\cmd.exe /c echo %1>>") + kOpenedPagesLog;
+    RegSetKeyValueW(root, L"Software\\Classes\\MoguraTest.Page\\shell\\open\\command", nullptr, REG_SZ,
+                    command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
 }
 
 }  // namespace mogura::test

@@ -64,7 +64,9 @@ class GuiDriver {
 
   // Writes what the screen shows of `window` as a PNG file.
   bool Screenshot(HWND window, const std::string& path) const;
-  // The controls of `dialog` whose text does not fit into them (their ids and texts).
+  // The controls of `dialog` whose text does not fit into them, as "id text (needs WxH, has
+  // WxH)": every control that shows a text of its own (labels, notes, link lines, check
+  // boxes, radio buttons, group boxes, push buttons) is measured as it lays its text out.
   std::vector<std::string> ClippedTexts(HWND dialog) const;
 
   DWORD uiThread() const { return uiThread_; }
@@ -80,5 +82,13 @@ void RunDriven(const std::function<void()>& show, const std::function<void(GuiDr
 
 // The folder the screenshots go to (MOGURA_SCREENSHOT_DIR); empty when none is asked for.
 std::string ScreenshotFolder();
+
+// The file the shell's "open" of a page writes the page's path into, once RecordPageOpens
+// has run: a line for each page opened.
+inline constexpr const wchar_t* kOpenedPagesLog = L"C:\\mogura-test-opened.txt";
+// Makes the shell's "open" of a page (.htm) append its path to kOpenedPagesLog instead of
+// starting a browser. The prefix is the test's own: the machine-wide association is changed
+// too.
+void RecordPageOpens();
 
 }  // namespace mogura::test

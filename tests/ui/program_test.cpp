@@ -12,10 +12,14 @@
 #include <fstream>
 
 #include "app/app_dialog_ids.h"
+#include "base/cp932.h"
 #include "base/string_table.h"
 #include "gui_driver.h"
+#include "platform/files.h"
 #include "platform/win32/wide.h"
+#include "settings/sheets/sheet_ids.h"
 #include "support/drawer_writer.h"
+#include "support/poll.h"
 
 namespace mogura::win32 {
 namespace {
@@ -27,7 +31,7 @@ std::string Text(int id) { return std::string(LoadText(id)); }
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Pikomaru\\mogura";
 constexpr wchar_t kOutputFolder[] = L"C:\\mogura-test";
-constexpr wchar_t kOpenedLog[] = L"C:\\mogura-test-opened.txt";
+constexpr const wchar_t* kOpenedLog = test::kOpenedPagesLog;
 
 // A Windows path for a program named in the environment (a Unix path is on drive Z:).
 std::wstring ProgramPath(const char* variable) {
@@ -128,16 +132,7 @@ class Program {
 
 class ProgramTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    // "open" of a page writes its path into a file instead of starting a browser.
-    // The prefix is the test's own: the machine-wide association is changed too.
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-      RegSetKeyValueW(root, L"Software\\Classes\\.htm", nullptr, REG_SZ, L"MoguraTest.Page", 16 * sizeof(wchar_t));
-      const std::wstring command = std::wstring(L"C:\\windows\\system32\\cmd.exe /c echo %1>>") + kOpenedLog;
-      RegSetKeyValueW(root, L"Software\\Classes\\MoguraTest.Page\\shell\\open\\command", nullptr, REG_SZ,
-                      command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    }
-  }
+  static void SetUpTestSuite() { test::RecordPageOpens(); }
 
   void SetUp() override {
     program_ = ProgramPath("MOGURA_PROGRAM");
@@ -198,11 +193,10 @@ class ProgramTest : public ::testing::Test {
   // The main dialog of `program`: the window with the make button.
   HWND WaitMain(const Program& program) {
     const GuiDriver driver = program.driver();
-    HWND found = nullptr;
-    for (int i = 0; i < 400 && !found; ++i) {
-      HWND window = driver.WaitForWindow(Text(IDS_APP_TITLE), 25);
-      if (window && GetDlgItem(window, IDC_MAIN_MAKE)) found = window;
-    }
+    HWND found = test::Poll(10000, [&]() -> HWND {
+      HWND window = driver.WaitForWindow(Text(IDS_APP_TITLE), 0);
+      return window && GetDlgItem(window, IDC_MAIN_MAKE) ? window : nullptr;
+    });
     if (found) std::printf("[ timing ] main window visible %lld ms after the start\n", program.MillisecondsSinceStart());
     return found;
   }
@@ -227,11 +221,7 @@ class ProgramTest : public ::testing::Test {
 
   // True once the shell was asked to open a path holding `part`.
   static bool WaitOpened(const std::string& part) {
-    for (int i = 0; i < 400; ++i) {
-      if (ReadFileBytes(kOpenedLog).find(part) != std::string::npos) return true;
-      Sleep(25);
-    }
-    return false;
+    return test::Poll(10000, [&] { return ReadFileBytes(kOpenedLog).find(part) != std::string::npos; });
   }
 
   std::wstring program_;
@@ -412,6 +402,47 @@ TEST_F(ProgramTest, ASinglePageOpensInTheBrowser) {
   EXPECT_FALSE(driver.WaitForAnyMessageBox(300));
   driver.Click(main, IDC_MAIN_QUIT);
   EXPECT_TRUE(program->WaitEnd());
+}
+
+// The preview of the customization sheet, reached from the main window: the mails of the
+// drawer and kind chosen there, in a folder below the user's temporary folder that goes when
+// the program ends.
+TEST_F(ProgramTest, APreviewShowsTheChosenDrawerAndGoesWithTheProgram) {
+  StoreKnownUser(Install(1));
+  SetInt(kSettingsKey, L"TargetType", 1);  // pet mail
+  auto program = Start();
+  const GuiDriver driver = program->driver();
+  HWND main = WaitMain(*program);
+  ASSERT_TRUE(main);
+  driver.ClickToOpen(main, IDC_MAIN_HONKI);
+  HWND sheet = driver.WaitForWindow(Text(IDS_HONKI_CAPTION));
+  ASSERT_TRUE(sheet);
+  HWND page = driver.CurrentPage(sheet);
+  driver.Choose(page, IDC_HTML_FORMAT_LIST, 0);
+  driver.ClickToOpen(page, IDC_HTML_CUSTOMIZE);
+  HWND custom = driver.WaitForWindow(FormatText(LoadText(IDS_FORMAT_SHEET_CAPTION), Text(IDS_FORMAT_TITLE_USER)));
+  ASSERT_TRUE(custom);
+  const auto clicked = std::chrono::steady_clock::now();
+  driver.Click(custom, IDC_FORMAT_PREVIEW);
+  EXPECT_TRUE(WaitOpened("preview.htm"));
+  std::printf("[ timing ] preview in mogura.exe recorded by the test's open command %lld ms after the click\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - clicked).count()));
+  std::string opened = ReadFileBytes(kOpenedLog);
+  while (!opened.empty() && (opened.back() == '\n' || opened.back() == '\r' || opened.back() == '"')) opened.pop_back();
+  if (!opened.empty() && opened.front() == '"') opened.erase(0, 1);
+  EXPECT_TRUE(EqualsNoCase(opened.substr(0, UserTemporaryFolder().size()), UserTemporaryFolder())) << opened;
+  const std::string shown = ReadFileBytes(ToWide(opened));
+  EXPECT_NE(shown.find("\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd"), std::string::npos);  // the pet mail
+  EXPECT_EQ(shown.find("diary"), std::string::npos);
+  driver.PressCancel(custom);
+  ASSERT_TRUE(driver.WaitGone(custom));
+  driver.PressCancel(sheet);
+  ASSERT_TRUE(driver.WaitGone(sheet));
+  EXPECT_TRUE(fs::exists(ToWide(opened)));
+  driver.Click(main, IDC_MAIN_QUIT);
+  ASSERT_TRUE(program->WaitEnd());
+  EXPECT_FALSE(fs::exists(fs::path(ToWide(opened)).parent_path()));
 }
 
 TEST_F(ProgramTest, TheExitQueryCanBeToldNotToAskAgain) {

@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include <shlobj.h>
 
@@ -13,6 +15,9 @@
 #include "html/html_format_list.h"
 #include "platform/win32/wide.h"
 #include "settings/sheets/sheet_ids.h"
+#include "support/drawer_writer.h"
+#include "support/poll.h"
+#include "support/temp_folder.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/honki_sheet_view.h"
 
@@ -20,6 +25,7 @@ namespace mogura::win32 {
 namespace {
 
 using test::GuiDriver;
+using test::Poll;
 using test::RunDriven;
 
 constexpr int kHtmlTab = 0, kDivideTab = 1, kWordTab = 2, kPickupTab = 3, kPetTab = 4;
@@ -42,7 +48,7 @@ class SheetViewTest : public ::testing::Test {
   bool RunSheet(const std::function<void(GuiDriver&, HWND sheet)>& drive) {
     bool confirmed = false;
     const auto opened = std::chrono::steady_clock::now();
-    RunDriven([&] { confirmed = RunHonkiSheet(nullptr, settings); },
+    RunDriven([&] { confirmed = RunHonkiSheet(nullptr, settings, drawer, previewFolder); },
               [&](GuiDriver& driver) {
                 HWND sheet = driver.WaitForWindow(Text(IDS_HONKI_CAPTION));
                 ASSERT_TRUE(sheet);
@@ -70,7 +76,31 @@ class SheetViewTest : public ::testing::Test {
   const FormatPage& UserMailPage() const { return *settings.formats.findFormat(kUserFormatId)->findPage(PageKind::Mail); }
 
   AppSettings settings;
+  // The main dialog's drawer, and the previews' folder below the user's temporary folder.
+  std::string drawer{LoadText(IDS_RECEIVED_MAIL)};
+  PreviewFolder previewFolder{HostFileSystem(), UserTemporaryFolder()};
 };
+
+// The lines the shell's "open" has written so far, without quotes and line ends.
+std::vector<std::string> OpenedPages() {
+  std::ifstream log(test::kOpenedPagesLog, std::ios::binary);
+  std::vector<std::string> pages;
+  for (std::string line; std::getline(log, line);) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '"')) line.pop_back();
+    if (!line.empty() && line.front() == '"') line.erase(0, 1);
+    if (!line.empty()) pages.push_back(line);
+  }
+  return pages;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(ToWide(path).c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+long long MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
 
 // The manifest asks for common controls 6: the library comes from the side-by-side store.
 TEST(CommonControls, VersionSixFromTheManifest) {
@@ -190,22 +220,21 @@ TEST_F(SheetViewTest, DeleteButtonNeedsTwoFolders) {
     EXPECT_FALSE(driver.Enabled(page, IDC_PET_REMOVE));
     // Register C:\windows through the folder browser.
     driver.ClickToOpen(page, IDC_PET_ADD);
-    HWND browser = nullptr;
-    for (int i = 0; i < 400 && !browser; ++i) {
+    HWND browser = Poll(10000, [&]() -> HWND {
+      HWND found = nullptr;
       EnumThreadWindows(driver.uiThread(), [](HWND window, LPARAM found) -> BOOL {
         if (!IsWindowVisible(window) || !FindWindowExW(window, nullptr, L"SysTreeView32", nullptr)) return TRUE;
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
-      }, reinterpret_cast<LPARAM>(&browser));
-      if (!browser) Sleep(25);
-    }
+      }, reinterpret_cast<LPARAM>(&found));
+      return found;
+    });
     ASSERT_TRUE(browser);
     // The browser selects its initial folder once it is ready: choose ours until it holds.
+    // Selecting fills the tree down to the folder, which can take seconds on a busy machine.
     static const wchar_t kFolder[] = L"C:\\windows";
     HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
-    bool chosen = false;
-    // Selecting fills the tree down to the folder, which can take seconds on a busy machine.
-    for (int i = 0; i < 800 && !chosen; ++i) {
+    const bool chosen = Poll(20000, [&] {
       driver.Send(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(kFolder), 5000);
       wchar_t name[MAX_PATH] = {};
       TVITEMW item{};
@@ -213,10 +242,9 @@ TEST_F(SheetViewTest, DeleteButtonNeedsTwoFolders) {
       item.hItem = reinterpret_cast<HTREEITEM>(driver.Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
       item.pszText = name;
       item.cchTextMax = MAX_PATH;
-      chosen = item.hItem && driver.Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
-               _wcsicmp(name, L"windows") == 0;
-      if (!chosen) Sleep(25);
-    }
+      return item.hItem && driver.Send(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
+             _wcsicmp(name, L"windows") == 0;
+    });
     ASSERT_TRUE(chosen);
     driver.Click(browser, IDOK);
     ASSERT_TRUE(driver.WaitGone(browser));
@@ -353,6 +381,75 @@ TEST_F(SheetViewTest, PlaceEditsSurviveSwitchesAndResetAsksFirst) {
   EXPECT_EQ(*settings.formats.findFormat(kUserFormatId), builtIn);
 }
 
+// The preview button writes the edited page, with what was typed and not yet taken, into a
+// folder below the user's temporary folder and has the shell open it; Cancel still discards
+// the edit. The time from the click to the shell's "open" is logged.
+TEST_F(SheetViewTest, PreviewOpensTheEditedPageWithWhatWasTyped) {
+  test::TempFolder receive;
+  test::DrawerWriter writer;
+  for (int day = 1; day <= 30; ++day) {
+    writer.add(test::MailSpec{.subject = "mail " + std::to_string(day),
+                              .date = std::to_string(day) + " May 2026 12:00:00 +0900",
+                              .header = "X-Kurumin-Message: 2\r\n",
+                              .body = "line of mail " + std::to_string(day) + "\r\n"});
+  }
+  ASSERT_TRUE(writer.write(receive.path(), drawer));
+  settings.petFolders = PetFolderList();
+  settings.petFolders.AddFolder(receive.path());
+  settings.kind = kPetMailKind;
+  test::RecordPageOpens();
+  std::error_code ignored;
+  std::filesystem::remove(test::kOpenedPagesLog, ignored);
+  const std::string mark = "<p>\x83\x76\x83\x8c\x83\x72\x83\x85\x81\x5b mark</p>";  // プレビュー
+  const std::string header = UserMailPage().places()[0].text();
+
+  std::vector<std::string> opened;
+  EXPECT_FALSE(RunSheet([&](GuiDriver& driver, HWND sheet) {
+    HWND custom = OpenCustomization(driver, sheet);
+    ASSERT_TRUE(custom);
+    // Beside the reset button, as high, inside the sheet.
+    EXPECT_EQ(driver.Text(custom, IDC_FORMAT_PREVIEW), Text(IDS_FORMAT_PREVIEW));
+    RECT reset, preview, client;
+    GetWindowRect(GetDlgItem(custom, IDC_FORMAT_RESET), &reset);
+    GetWindowRect(GetDlgItem(custom, IDC_FORMAT_PREVIEW), &preview);
+    GetClientRect(custom, &client);
+    MapWindowPoints(custom, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(preview.top, reset.top);
+    EXPECT_EQ(preview.bottom, reset.bottom);
+    EXPECT_GT(preview.left, reset.right);
+    EXPECT_LT(preview.right, client.right);
+
+    driver.SelectPage(custom, kEditTab);
+    driver.Type(driver.CurrentPage(custom), IDC_EDIT_TEXT, "<html>" + mark);
+    for (int round = 1; round <= 2; ++round) {
+      const auto clicked = std::chrono::steady_clock::now();
+      bool handled = false;
+      driver.Send(GetDlgItem(custom, IDC_FORMAT_PREVIEW), BM_CLICK, 0, 0, 10000, &handled);
+      const long long openCalled = MillisecondsSince(clicked);
+      ASSERT_TRUE(handled);
+      ASSERT_TRUE(Poll(10000, [&] { return OpenedPages().size() == static_cast<std::size_t>(round); }));
+      std::printf("[ timing ] preview %d: the shell's open called within %lld ms of the click, "
+                  "recorded by the test's open command after %lld ms\n",
+                  round, openCalled, MillisecondsSince(clicked));
+    }
+    opened = OpenedPages();
+    EXPECT_FALSE(driver.WaitForMessageBox(0));
+    driver.PressCancel(custom);
+    ASSERT_TRUE(driver.WaitGone(custom));
+    driver.PressCancel(sheet);
+  }));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], opened[1]);
+  EXPECT_TRUE(EqualsNoCase(opened[0].substr(0, UserTemporaryFolder().size()), UserTemporaryFolder())) << opened[0];
+  const std::string page = ReadBytes(opened[0]);
+  EXPECT_NE(page.find(mark), std::string::npos);
+  // The newest twenty mails.
+  EXPECT_NE(page.find("line of mail 30<br>"), std::string::npos);
+  EXPECT_NE(page.find("line of mail 11<br>"), std::string::npos);
+  EXPECT_EQ(page.find("line of mail 10<br>"), std::string::npos);
+  EXPECT_EQ(UserMailPage().places()[0].text(), header);  // cancelled: the edit is gone
+}
+
 // Every fixed text read back from the controls equals the string table's bytes: run under a
 // non-Japanese locale too, this shows that only wide calls and code page 932 are used.
 TEST_F(SheetViewTest, LocaleIndependentTexts) {
@@ -381,6 +478,15 @@ TEST_F(SheetViewTest, LocaleIndependentTexts) {
     EXPECT_EQ(driver.Items(driver.CurrentPage(sheet), IDC_PET_FOLDER_CHOICE), std::vector<std::string>{folder});
     driver.SelectPage(sheet, kWordTab);
     EXPECT_EQ(driver.Text(driver.CurrentPage(sheet), IDC_WORD_DIARY), WordSettings().diaryTitle);
+    // The customization sheet's own controls.
+    driver.SelectPage(sheet, kHtmlTab);
+    HWND custom = OpenCustomization(driver, sheet);
+    ASSERT_TRUE(custom);
+    for (auto [control, text] : {std::pair{IDC_FORMAT_TARGET_LABEL, IDS_FORMAT_TARGET_LABEL},
+                                 std::pair{IDC_FORMAT_RESET, IDS_RESET}, std::pair{IDC_FORMAT_PREVIEW, IDS_FORMAT_PREVIEW}})
+      EXPECT_EQ(driver.Text(custom, control), Text(text)) << control;
+    driver.PressCancel(custom);
+    ASSERT_TRUE(driver.WaitGone(custom));
     driver.PressCancel(sheet);
   }));
 }

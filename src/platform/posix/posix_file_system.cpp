@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/files.h"
 #include "platform/posix/posix_path.h"
@@ -185,6 +186,14 @@ class PosixFileSystem : public FileSystem {
 FileSystem& HostFileSystem() {
   static PosixFileSystem fs;
   return fs;
+}
+
+std::string UserTemporaryFolder() {
+  const char* variable = std::getenv("TMPDIR");
+  const std::string utf8 = variable && variable[0] ? variable : "/tmp";
+  std::string folder;
+  if (!posix::Utf8ToCp932(utf8, &folder)) return std::string();
+  return folder.back() == '/' ? folder : folder + '/';
 }
 
 }  // namespace mogura

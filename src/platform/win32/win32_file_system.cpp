@@ -183,4 +183,14 @@ FileSystem& HostFileSystem() {
   return fs;
 }
 
+std::string UserTemporaryFolder() {
+  wchar_t wide[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, wide);
+  if (length == 0 || length > MAX_PATH) return std::string();
+  // A folder whose name has characters outside code page 932 could not be found again.
+  const std::string folder = win32::FromWide(std::wstring_view(wide, length));
+  if (win32::ToWide(folder) != std::wstring_view(wide, length)) return std::string();
+  return WithSeparator(folder);
+}
+
 }  // namespace mogura

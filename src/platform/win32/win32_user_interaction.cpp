@@ -59,6 +59,9 @@ MessageAnswer Win32Interaction::messageBox(const std::string& text, MessageIcon 
                                            MessageAnswer defaultAnswer) {
   const std::wstring caption = ToWide(MessageBoxCaption());
   const int id = MessageBoxW(owner_, ToWide(text).c_str(), caption.c_str(), MessageBoxStyle(icon, buttons, defaultAnswer));
+  // The box showed the arrow while the mouse was over it; the work that asked goes on, and
+  // so does its wait cursor.
+  if (waitDepth_ > 0) SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   return AnswerFromId(id);
 }
 

@@ -9,6 +9,7 @@ namespace {
 constexpr ControlText kTexts[] = {
     {IDC_FORMAT_TARGET_LABEL, IDS_FORMAT_TARGET_LABEL},
     {IDC_FORMAT_RESET, IDS_RESET},
+    {IDC_FORMAT_PREVIEW, IDS_FORMAT_PREVIEW},
 };
 
 }  // namespace
@@ -43,6 +44,7 @@ bool HtmlSheetPresenter::QuerySiblings(int code) {
 void HtmlSheetPresenter::OnShow() {
   FillPageChoice();
   ui().select(IDC_FORMAT_PAGE_CHOICE, edited_);
+  ui().enable(IDC_FORMAT_PREVIEW, previewer_ != nullptr);
 }
 
 void HtmlSheetPresenter::FillPageChoice() {
@@ -56,6 +58,8 @@ void HtmlSheetPresenter::OnCommand(int control, ControlEvent event) {
     ChoosePage(ui().selection(IDC_FORMAT_PAGE_CHOICE));
   } else if (control == IDC_FORMAT_RESET && event == ControlEvent::Clicked) {
     ResetFormat();
+  } else if (control == IDC_FORMAT_PREVIEW && event == ControlEvent::Clicked) {
+    Preview();
   }
 }
 
@@ -63,14 +67,26 @@ void HtmlSheetPresenter::ChoosePage(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= format_.pages().size() || index == edited_) return;
   // The pages store what they show into the page they were editing. A value the user must
   // mend first keeps the sheet on that page, and the choice goes back to it.
-  for (DialogPresenter* page : {static_cast<DialogPresenter*>(&content), static_cast<DialogPresenter*>(&edit)}) {
-    if (page->created() && !page->OnLeave()) {
-      ui().select(IDC_FORMAT_PAGE_CHOICE, edited_);
-      return;
-    }
+  if (!TakeCreatedPages()) {
+    ui().select(IDC_FORMAT_PAGE_CHOICE, edited_);
+    return;
   }
   edited_ = index;
   ReloadCreatedPages();
+}
+
+bool HtmlSheetPresenter::TakeCreatedPages() {
+  for (DialogPresenter* page : {static_cast<DialogPresenter*>(&content), static_cast<DialogPresenter*>(&edit)}) {
+    if (page->created() && !page->OnLeave()) return false;
+  }
+  return true;
+}
+
+void HtmlSheetPresenter::Preview() {
+  // Everything typed so far goes into the copy first, as at a page switch; the copy stays
+  // unconfirmed, so Cancel still discards it.
+  if (!previewer_ || edited_ < 0 || !TakeCreatedPages()) return;
+  previewer_->Preview(format_, static_cast<std::size_t>(edited_));
 }
 
 void HtmlSheetPresenter::ResetFormat() {

@@ -17,10 +17,14 @@ namespace {
 
 class Windows : public StartupWindows {
  public:
+  explicit Windows(PreviewFolder& previewFolder) : previewFolder_(previewFolder) {}
   bool RunWelcome(std::string* receiveFolder) override { return CWelcomeDialog().DoModal(receiveFolder); }
   bool RunMainDialog(AppSettings& settings, const SettingsKey& root) override {
-    return CMainDialog(settings, root).DoModal();
+    return CMainDialog(settings, root, previewFolder_).DoModal();
   }
+
+ private:
+  PreviewFolder& previewFolder_;
 };
 
 }  // namespace
@@ -42,13 +46,15 @@ SettingsKey CCWWinApp::OpenSettingsKey() {
   return OpenRegistrySettingsRoot(ApplicationName());
 }
 
+CMoguraApp::CMoguraApp() : previewFolder_(HostFileSystem(), UserTemporaryFolder()) {}
+
 std::string CMoguraApp::GetMessageBoxTitle() const { return std::string(LoadText(IDS_APP_TITLE)); }
 
 bool CMoguraApp::StartUp() {
   InitDialogControls();
   SetLocalClock(&HostLocalNow);
   const SettingsKey root = OpenSettingsKey();
-  Windows windows;
+  Windows windows(previewFolder_);
   RunProgram(root, settings_, windows);
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/format_preview.h"
 #include "settings/app_settings.h"
 #include "settings/settings_key.h"
 
@@ -28,11 +29,14 @@ class CCWWinApp {
 
 class CMoguraApp : public CCWWinApp {
  public:
+  CMoguraApp();
   bool StartUp() override;
   std::string GetMessageBoxTitle() const override;
 
  private:
   AppSettings settings_;
+  // The folder of the format previews: it goes with the program.
+  PreviewFolder previewFolder_;
 };
 
 }  // namespace mogura::win32

@@ -32,8 +32,10 @@ bool CSetupHonkiSelectPetPage::OnInit() {
   return PresenterPage::OnInit();
 }
 
-CSetupHonkiSheet::CSetupHonkiSheet()
-    : presenter_(ui_, customizer_, chooser_),
+CSetupHonkiSheet::CSetupHonkiSheet(const AppSettings& settings, const std::string& drawer,
+                                   PreviewFolder& previewFolder)
+    : customizer_(*this, settings, drawer, previewFolder),
+      presenter_(ui_, customizer_, chooser_),
       htmlPage_(presenter_.html),
       dividePage_(presenter_.divide),
       wordPage_(presenter_.words),
@@ -48,21 +50,21 @@ CSetupHonkiSheet::CSetupHonkiSheet()
 
 bool CSetupHonkiSheet::DoModal(HWND owner) { return RunModal(owner, LoadText(IDS_HONKI_CAPTION)); }
 
-void CSetupHonkiSheet::OnInitialized() {
-  ui_.setOwner(hwnd());
-  customizer_.owner = hwnd();
-}
+void CSetupHonkiSheet::OnInitialized() { ui_.setOwner(hwnd()); }
 
 bool CSetupHonkiSheet::Customizer::Customize(HtmlFormat* format) {
   CSetupHTMLSheet sheet;
+  FormatPreview preview(settings_, drawer_, sheet_.presenter_, previewFolder_, sheet.interaction(), HostShell(),
+                        HostFileSystem());
+  sheet.SetPreviewer(&preview);
   sheet.SetFormat(*format);
-  if (!sheet.DoModal(owner)) return false;
+  if (!sheet.DoModal(sheet_.hwnd())) return false;
   *format = sheet.GetFormat();
   return true;
 }
 
-bool RunHonkiSheet(HWND owner, AppSettings& settings) {
-  CSetupHonkiSheet sheet;
+bool RunHonkiSheet(HWND owner, AppSettings& settings, const std::string& drawer, PreviewFolder& previewFolder) {
+  CSetupHonkiSheet sheet(settings, drawer, previewFolder);
   sheet.LoadFrom(settings);
   if (!sheet.DoModal(owner)) return false;
   sheet.StoreTo(settings);

@@ -1,6 +1,7 @@
 // The advanced settings sheet "本気でいぢる" and its five pages as Win32 property pages.
 #pragma once
 
+#include "app/format_preview.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "settings/app_settings.h"
 #include "settings/sheets/honki_sheet.h"
@@ -42,7 +43,9 @@ class CSetupHonkiSelectPetPage : public PresenterPage {
 
 class CSetupHonkiSheet : public Sheet {
  public:
-  CSetupHonkiSheet();
+  // The format previews of the customization sheet show the mails of `drawer` of the main
+  // dialog's `settings` with this sheet's working copies, in `previewFolder`; all borrowed.
+  CSetupHonkiSheet(const AppSettings& settings, const std::string& drawer, PreviewFolder& previewFolder);
 
   void LoadFrom(const AppSettings& settings) { presenter_.LoadFrom(settings); }
   void StoreTo(AppSettings& settings) const { presenter_.StoreTo(settings); }
@@ -53,11 +56,19 @@ class CSetupHonkiSheet : public Sheet {
   void OnInitialized() override;
 
  private:
-  // Opens the customization sheet over this sheet.
+  // Opens the customization sheet over this sheet, with its preview.
   class Customizer : public FormatCustomizer {
    public:
+    Customizer(CSetupHonkiSheet& sheet, const AppSettings& settings, const std::string& drawer,
+               PreviewFolder& previewFolder)
+        : sheet_(sheet), settings_(settings), drawer_(drawer), previewFolder_(previewFolder) {}
     bool Customize(HtmlFormat* format) override;
-    HWND owner = nullptr;
+
+   private:
+    CSetupHonkiSheet& sheet_;
+    const AppSettings& settings_;
+    const std::string& drawer_;
+    PreviewFolder& previewFolder_;
   };
 
   Win32Interaction ui_;
@@ -72,7 +83,8 @@ class CSetupHonkiSheet : public Sheet {
 };
 
 // Edits `settings` in the advanced sheet owned by `owner`; true, with the pages' values
-// stored into `settings`, when the user confirmed it.
-bool RunHonkiSheet(HWND owner, AppSettings& settings);
+// stored into `settings`, when the user confirmed it. Format previews show the mails of the
+// drawer `drawer` (the main dialog's choice) and are written into `previewFolder`.
+bool RunHonkiSheet(HWND owner, AppSettings& settings, const std::string& drawer, PreviewFolder& previewFolder);
 
 }  // namespace mogura::win32

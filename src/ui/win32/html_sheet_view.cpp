@@ -11,6 +11,7 @@ namespace {
 constexpr RECT kLabelRect{8, 12, 108, 36};
 constexpr RECT kChoiceRect{110, 9, 300, 100};  // with its drop-down part
 constexpr RECT kResetRect{340, 8, 430, 30};
+constexpr RECT kPreviewRect{436, 8, 526, 30};  // beside the reset button, as large
 constexpr int kGapBelowReset = 15;
 
 }  // namespace
@@ -64,11 +65,12 @@ void CSetupHTMLSheet::CreateOwnControls() {
   HWND label = create(L"STATIC", IDC_FORMAT_TARGET_LABEL, SS_LEFT, kLabelRect);
   HWND choice = create(L"COMBOBOX", IDC_FORMAT_PAGE_CHOICE, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kChoiceRect);
   HWND reset = create(L"BUTTON", IDC_FORMAT_RESET, BS_PUSHBUTTON | WS_TABSTOP, kResetRect);
+  HWND preview = create(L"BUTTON", IDC_FORMAT_PREVIEW, BS_PUSHBUTTON | WS_TABSTOP, kPreviewRect);
 
   // Everything the sheet had (tabs, pages, buttons) moves down below the new controls.
   const int shift = Scale(sheet, (kResetRect.bottom - kResetRect.top) + kGapBelowReset);
   for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (child == label || child == choice || child == reset) continue;
+    if (child == label || child == choice || child == reset || child == preview) continue;
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&r), 2);
@@ -78,12 +80,13 @@ void CSetupHTMLSheet::CreateOwnControls() {
   GetWindowRect(sheet, &frame);
   SetWindowPos(sheet, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + shift,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // First in the tab order: the label (its mnemonic leads to the choice), the choice, the button.
-  for (HWND control : {reset, choice, label}) SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // First in the tab order: the label (its mnemonic leads to the choice), the choice, the buttons.
+  for (HWND control : {preview, reset, choice, label})
+    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 bool CSetupHTMLSheet::OnCommand(int id, int code) {
-  if (id != IDC_FORMAT_PAGE_CHOICE && id != IDC_FORMAT_RESET) return false;
+  if (id != IDC_FORMAT_PAGE_CHOICE && id != IDC_FORMAT_RESET && id != IDC_FORMAT_PREVIEW) return false;
   ControlEvent event;
   if (EventOf(GetDlgItem(hwnd(), id), code, &event)) presenter_.OnCommand(id, event);
   return true;

@@ -1,5 +1,5 @@
-// The customization sheet of one HTML format: a page choice and a reset button of its own
-// above the tabs "出力形式の指定" and "書式の編集".
+// The customization sheet of one HTML format: a page choice, a reset and a preview button of
+// its own above the tabs "出力形式の指定" and "書式の編集".
 #pragma once
 
 #include <optional>
@@ -30,6 +30,10 @@ class CSetupHTMLSheet : public Sheet {
 
   void SetFormat(const HtmlFormat& format) { presenter_.SetFormat(format); }
   const HtmlFormat& GetFormat() const { return presenter_.GetFormat(); }
+  // The previewer of the preview button (borrowed), and the message boxes and wait cursor
+  // of this sheet, for the previewer to show its own.
+  void SetPreviewer(FormatPreviewer* previewer) { presenter_.SetPreviewer(previewer); }
+  UserInteraction& interaction() { return ui_; }
   // Shows the sheet modally; true when it was confirmed with OK.
   bool DoModal(HWND owner);
 

@@ -12,9 +12,10 @@
 
 namespace mogura::win32 {
 
-CMainDialog::CMainDialog(AppSettings& settings, const SettingsKey& root)
+CMainDialog::CMainDialog(AppSettings& settings, const SettingsKey& root, PreviewFolder& previewFolder)
     : PresenterDialog(main_, IDD_MAIN, IDS_APP_TITLE),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM))),
+      previewFolder_(previewFolder),
       main_(settings, root, *this, ui_, HostShell(), HostFileSystem()) {}
 
 bool CMainDialog::DoModal() {
@@ -87,7 +88,10 @@ bool CMainDialog::ChooseOutputFile(const std::string& initial, std::string* path
   return true;
 }
 
-bool CMainDialog::RunAdvancedSheet(AppSettings& settings) { return RunHonkiSheet(hwnd_, settings); }
+bool CMainDialog::RunAdvancedSheet(AppSettings& settings) {
+  // The previews show the drawer chosen here.
+  return RunHonkiSheet(hwnd_, settings, main_.entries().targetBox, previewFolder_);
+}
 
 void CMainDialog::ShowAbout() { CAboutDialog().DoModal(hwnd_); }
 

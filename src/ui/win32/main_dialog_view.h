@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/format_preview.h"
 #include "app/main_dialog.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/presenter_dialog.h"
@@ -11,8 +12,8 @@ namespace mogura::win32 {
 
 class CMainDialog : public PresenterDialog, private MainDialogWindows {
  public:
-  // `settings` and `root` are borrowed for the dialog's life.
-  CMainDialog(AppSettings& settings, const SettingsKey& root);
+  // `settings`, `root` and the folder of the format previews are borrowed for the dialog's life.
+  CMainDialog(AppSettings& settings, const SettingsKey& root, PreviewFolder& previewFolder);
   // Runs the dialog; on OK its entries have been written.
   bool DoModal();
 
@@ -30,6 +31,7 @@ class CMainDialog : public PresenterDialog, private MainDialogWindows {
 
   Win32Interaction ui_;
   HICON icon_;
+  PreviewFolder& previewFolder_;
   MainDialogPresenter main_;
 };
 

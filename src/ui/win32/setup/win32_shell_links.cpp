@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/wide.h"
-#include "ui/win32/setup/com_ptr.h"
+#include "ui/win32/com_ptr.h"
 
 namespace mogura::win32 {
 namespace {
