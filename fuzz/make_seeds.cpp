@@ -10,7 +10,7 @@
 #include "html/page_kind.h"
 #include "platform/files.h"
 #include "settings/app_settings.h"
-#include "settings/regedit4_file.h"
+#include "store/regedit4_file.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {

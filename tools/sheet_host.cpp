@@ -7,13 +7,13 @@
 
 #include <string>
 
-#include "app/format_preview.h"
-#include "app/main_entries.h"
+#include "presenters/format_preview.h"
+#include "settings/main_entries.h"
 #include "platform/clock.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "settings/app_settings.h"
-#include "settings/regedit4_file.h"
+#include "store/regedit4_file.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/honki_sheet_view.h"
 

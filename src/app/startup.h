@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/app_settings.h"
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura {
 

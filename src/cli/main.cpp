@@ -1,9 +1,9 @@
 // mogura-cli: the headless front end of the generation job.
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/process_setup.h"
-#include "platform/user_store.h"
+#include "store/user_store.h"
 
 int main(int argc, char** argv) {
   using namespace mogura;

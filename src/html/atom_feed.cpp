@@ -5,7 +5,7 @@
 
 #include "base/cp932.h"
 #include "base/cp932_unicode.h"
-#include "html/path_parts.h"
+#include "base/path_parts.h"
 
 namespace mogura {
 namespace {

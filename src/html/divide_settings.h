@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "settings/settings_node.h"
+#include "store/settings_node.h"
 
 namespace mogura {
 

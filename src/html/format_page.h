@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "html/template_place.h"
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura {
 

@@ -8,8 +8,8 @@
 
 #include "html/format_page.h"
 #include "html/page_kind.h"
-#include "settings/program_version.h"
-#include "settings/settings_node.h"
+#include "base/program_version.h"
+#include "store/settings_node.h"
 
 namespace mogura {
 

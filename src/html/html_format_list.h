@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "html/html_format.h"
-#include "settings/settings_node.h"
+#include "store/settings_node.h"
 
 namespace mogura {
 

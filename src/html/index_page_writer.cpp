@@ -1,7 +1,7 @@
 #include "html/index_page_writer.h"
 
 #include "html/embedded_words.h"
-#include "html/path_parts.h"
+#include "base/path_parts.h"
 
 namespace mogura {
 

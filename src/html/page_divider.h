@@ -7,7 +7,7 @@
 
 #include "base/date_time.h"
 #include "html/divide_settings.h"
-#include "html/path_parts.h"
+#include "base/path_parts.h"
 #include "mailstore/mail_list.h"
 
 namespace mogura {

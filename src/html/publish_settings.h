@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/settings_node.h"
+#include "store/settings_node.h"
 
 namespace mogura {
 

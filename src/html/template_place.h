@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura {
 

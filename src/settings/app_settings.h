@@ -12,8 +12,8 @@
 #include "mailstore/mail_kind.h"
 #include "settings/pet_folder_list.h"
 #include "settings/pickup_settings.h"
-#include "settings/program_version.h"
-#include "settings/settings_node.h"
+#include "base/program_version.h"
+#include "store/settings_node.h"
 #include "settings/word_settings.h"
 
 namespace mogura {

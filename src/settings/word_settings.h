@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "mailstore/mail_kind.h"
-#include "settings/settings_node.h"
+#include "store/settings_node.h"
 
 namespace mogura {
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <map>
 
-#include "app/cli.h"
+#include "cli/cli.h"
 #include "app/generation_job.h"
 #include "base/string_table.h"
-#include "settings/regedit4_file.h"
+#include "store/regedit4_file.h"
 #include "support/drawer_writer.h"
 #include "support/fake_platform.h"
 #include "support/temp_folder.h"

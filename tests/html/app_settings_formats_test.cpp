@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/app_settings.h"
-#include "settings/memory_store.h"
+#include "store/memory_store.h"
 
 namespace mogura {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "settings/memory_store.h"
+#include "store/memory_store.h"
 
 namespace mogura {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "html/html_format_list.h"
-#include "settings/memory_store.h"
-#include "settings/regedit4_file.h"
+#include "store/memory_store.h"
+#include "store/regedit4_file.h"
 
 namespace mogura {
 namespace {

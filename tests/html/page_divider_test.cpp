@@ -1,5 +1,5 @@
 #include "html/page_divider.h"
-#include "settings/memory_store.h"
+#include "store/memory_store.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "settings/app_settings.h"
-#include "settings/memory_store.h"
+#include "store/memory_store.h"
 
 namespace mogura {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 #include "settings/app_settings.h"
-#include "settings/regedit4_file.h"
+#include "store/regedit4_file.h"
 
 namespace mogura {
 namespace {

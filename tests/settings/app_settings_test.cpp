@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "base/string_table.h"
-#include "settings/memory_store.h"
+#include "store/memory_store.h"
 
 namespace mogura::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/memory_store.h"
-#include "settings/regedit4_file.h"
+#include "store/memory_store.h"
+#include "store/regedit4_file.h"
 
 namespace mogura {
 namespace {

@@ -14,8 +14,8 @@
 #include "setup/ini_file.h"
 #include "setup_session.h"
 #include "ui/win32/setup/setup_ids.h"
-#include "ui/win32/setup/user_start.h"
-#include "ui/win32/setup/win32_shell_links.h"
+#include "platform/win32/user_start.h"
+#include "platform/win32/win32_shell_links.h"
 
 namespace mogura::test {
 namespace {

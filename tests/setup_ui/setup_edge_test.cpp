@@ -19,7 +19,7 @@
 #include "setup/setup_info.h"
 #include "setup/shortcuts.h"
 #include "setup_session.h"
-#include "ui/win32/setup/win32_setup_edge.h"
+#include "platform/win32/win32_setup_edge.h"
 
 namespace mogura::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialog_controls.h"
+#include "presenters/dialog_controls.h"
 #include "platform/folder_chooser.h"
 
 namespace mogura::test {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura::test {
 

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "ui/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 
 namespace mogura::win32 {
 namespace {

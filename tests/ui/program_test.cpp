@@ -11,13 +11,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/app_dialog_ids.h"
+#include "presenters/app_dialog_ids.h"
 #include "base/cp932.h"
 #include "base/string_table.h"
 #include "gui_driver.h"
 #include "platform/files.h"
 #include "platform/win32/wide.h"
-#include "settings/sheets/sheet_ids.h"
+#include "presenters/sheet_ids.h"
 #include "support/drawer_writer.h"
 #include "support/poll.h"
 

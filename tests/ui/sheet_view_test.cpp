@@ -14,7 +14,7 @@
 #include "gui_driver.h"
 #include "html/html_format_list.h"
 #include "platform/win32/wide.h"
-#include "settings/sheets/sheet_ids.h"
+#include "presenters/sheet_ids.h"
 #include "support/drawer_writer.h"
 #include "support/poll.h"
 #include "support/temp_folder.h"

@@ -11,8 +11,8 @@
 #include "platform/files.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide.h"
-#include "settings/memory_store.h"
-#include "settings/regedit4_file.h"
+#include "store/memory_store.h"
+#include "store/regedit4_file.h"
 #include "support/settings_contract.h"
 #include "support/temp_folder.h"
 

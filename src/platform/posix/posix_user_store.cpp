@@ -1,8 +1,8 @@
 #include <cstdlib>
 
 #include "platform/posix/posix_path.h"
-#include "platform/user_store.h"
-#include "settings/regedit4_file.h"
+#include "store/user_store.h"
+#include "store/regedit4_file.h"
 
 namespace mogura {
 

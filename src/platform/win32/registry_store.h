@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura::win32 {
 

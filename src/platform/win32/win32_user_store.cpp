@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/user_store.h"
+#include "store/user_store.h"
 #include "platform/win32/wide.h"
 
 namespace mogura {

@@ -1,6 +1,6 @@
 #include "ui/win32/about_box_view.h"
 
-#include "app/app_dialog_ids.h"
+#include "presenters/app_dialog_ids.h"
 #include "base/string_table.h"
 #include "platform/folder_chooser.h"
 #include "platform/win32/wide.h"

@@ -1,7 +1,7 @@
 // The about box: the program icon, name and version, credits and two links.
 #pragma once
 
-#include "app/about_box.h"
+#include "presenters/about_box.h"
 #include "ui/win32/presenter_dialog.h"
 
 namespace mogura::win32 {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/format_preview.h"
+#include "presenters/format_preview.h"
 #include "settings/app_settings.h"
-#include "settings/settings_key.h"
+#include "store/settings_key.h"
 
 namespace mogura::win32 {
 

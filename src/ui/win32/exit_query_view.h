@@ -1,8 +1,8 @@
 // The exit query of the main dialog.
 #pragma once
 
-#include "app/app_dialog_ids.h"
-#include "app/exit_query.h"
+#include "presenters/app_dialog_ids.h"
+#include "presenters/exit_query.h"
 #include "base/string_table.h"
 #include "ui/win32/presenter_dialog.h"
 

@@ -1,10 +1,10 @@
 // The advanced settings sheet "本気でいぢる" and its five pages as Win32 property pages.
 #pragma once
 
-#include "app/format_preview.h"
+#include "presenters/format_preview.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "settings/app_settings.h"
-#include "settings/sheets/honki_sheet.h"
+#include "presenters/honki_sheet.h"
 #include "ui/win32/folder_chooser.h"
 #include "ui/win32/presenter_page.h"
 

@@ -1,7 +1,7 @@
 #include "ui/win32/html_sheet_view.h"
 
 #include "base/string_table.h"
-#include "settings/sheets/sheet_ids.h"
+#include "presenters/sheet_ids.h"
 #include "ui/win32/dpi.h"
 
 namespace mogura::win32 {

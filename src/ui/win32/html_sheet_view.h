@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/win32/win32_user_interaction.h"
-#include "settings/sheets/html_sheet.h"
+#include "presenters/html_sheet.h"
 #include "ui/win32/presenter_page.h"
 #include "ui/win32/win32_dialog_controls.h"
 

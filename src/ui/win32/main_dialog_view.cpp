@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "app/app_dialog_ids.h"
+#include "presenters/app_dialog_ids.h"
 #include "base/string_table.h"
 #include "platform/win32/wide.h"
 #include "ui/win32/about_box_view.h"

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "app/format_preview.h"
-#include "app/main_dialog.h"
+#include "presenters/format_preview.h"
+#include "presenters/main_dialog.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/presenter_dialog.h"
 

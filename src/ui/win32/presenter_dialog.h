@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/dialog_presenter.h"
+#include "presenters/dialog_presenter.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/etched_lines.h"
 #include "ui/win32/win32_dialog_controls.h"

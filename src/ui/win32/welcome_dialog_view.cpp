@@ -1,6 +1,6 @@
 #include "ui/win32/welcome_dialog_view.h"
 
-#include "app/app_dialog_ids.h"
+#include "presenters/app_dialog_ids.h"
 #include "base/string_table.h"
 
 namespace mogura::win32 {

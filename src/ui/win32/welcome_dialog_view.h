@@ -1,7 +1,7 @@
 // The welcome dialog of a first run.
 #pragma once
 
-#include "app/welcome_dialog.h"
+#include "presenters/welcome_dialog.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/folder_chooser.h"
 #include "ui/win32/presenter_dialog.h"

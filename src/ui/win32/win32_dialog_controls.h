@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "platform/dialog_controls.h"
-#include "platform/dialog_presenter.h"
+#include "presenters/dialog_controls.h"
+#include "presenters/dialog_presenter.h"
 
 namespace mogura::win32 {
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "ui/win32/ccw_win_app.h"
-#include "ui/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The shell's folder browser and its "open" need the component library on this thread, as

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "setup/setup_context.h"
-#include "ui/win32/setup/win32_setup_edge.h"
+#include "platform/win32/win32_setup_edge.h"
 
 namespace mogura::win32 {
 

@@ -1,0 +1,49 @@
+// The backend contract over the memory tree and the REGEDIT4 file.
+#include "support/settings_contract.h"
+
+#include <memory>
+
+#include "store/memory_store.h"
+#include "store/regedit4_file.h"
+#include "support/temp_folder.h"
+
+namespace mogura::test {
+namespace {
+
+class MemoryBackend {
+ public:
+  static constexpr bool kCreationOrder = true;
+  SettingsKey root() { return MemoryRootKey(tree_); }
+  SettingsKey reopen() { return MemoryRootKey(tree_); }
+
+ private:
+  std::shared_ptr<MemoryTree> tree_ = std::make_shared<MemoryTree>();
+};
+
+// Every reopen writes the file and reads it into a new store, so each read of the contract
+// goes through the file.
+class Regedit4FileBackend {
+ public:
+  static constexpr bool kCreationOrder = true;
+  SettingsKey root() { return store_->root(); }
+  SettingsKey reopen() {
+    EXPECT_TRUE(store_->saveAs(path_));
+    auto fresh = std::make_unique<Regedit4FileStore>();
+    std::string error;
+    EXPECT_TRUE(fresh->load(path_, &error)) << error;
+    store_ = std::move(fresh);
+    return store_->root();
+  }
+
+ private:
+  TempFolder folder_;
+  std::string path_ = folder_.file("settings.reg");
+  std::unique_ptr<Regedit4FileStore> store_ = std::make_unique<Regedit4FileStore>();
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Memory, SettingsContract, ::testing::Types<MemoryBackend>);
+INSTANTIATE_TYPED_TEST_SUITE_P(Regedit4File, SettingsContract,
+                               ::testing::Types<Regedit4FileBackend>);
+
+}  // namespace
+}  // namespace mogura::test
