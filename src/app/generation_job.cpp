@@ -27,7 +27,7 @@ bool GenerationJob::run(const std::string& outputPath) {
   if (outputPath.empty()) return false;
 
   MailList mails;
-  MailPicker picker(settings_.pickup, settings_.kind, files_);
+  MailPicker picker(settings_.pickup.Filter(), settings_.kind, files_);
   picker.setSource(path, true, true);
   if (!picker.run(mails)) {
     showFailure(IDS_DRAWER_NOT_FOUND);
@@ -97,7 +97,8 @@ std::unique_ptr<PublishedFile> GenerationJob::openOutput(const std::string& path
 bool GenerationJob::writeMailPage(PublishedFile& file, const std::string& path, const MailList& mails) {
   const FormatPage* page = settings_.formats.activePage(PageKind::Mail);
   if (!page) return writePage(file, path, nullptr);
-  MailPageWriter writer(mails, *page, settings_.words, settings_.kind);
+  const auto title = [this](MailKind kind) { return settings_.words.PageTitle("MailPageTitle", kind); };
+  MailPageWriter writer(mails, *page, title, settings_.kind);
   return writePage(file, path, &writer);
 }
 

@@ -6,10 +6,6 @@
 #include "html/embedded_words.h"
 
 namespace mogura {
-MailPageWriter::MailPageWriter(const MailList& mails, const FormatPage& page,
-                               const WordSettings& words, MailKind kind)
-    : MailPageWriter(mails, page,
-                     [&words](MailKind k) { return words.PageTitle("MailPageTitle", k); }, kind) {}
 
 MailPageWriter::MailPageWriter(const MailList& mails, const FormatPage& page,
                                PageTitleLookup pageTitle, MailKind kind)

@@ -7,7 +7,6 @@
 #include "html/page_writer.h"
 #include "mailstore/mail_kind.h"
 #include "mailstore/mail_list.h"
-#include "settings/word_settings.h"
 
 namespace mogura {
 
@@ -17,11 +16,8 @@ using PageTitleLookup = std::function<std::string(MailKind kind)>;
 
 class MailPageWriter : public PageWriter {
  public:
-  // `mails` and `words` are borrowed and must outlive the writer; `page` is copied from.
-  // The page title is looked up in `words` once per write, for `kind`.
-  MailPageWriter(const MailList& mails, const FormatPage& page, const WordSettings& words,
-                 MailKind kind);
-  // As above with the page title taken from `pageTitle`.
+  // `mails` is borrowed and must outlive the writer; `page` is copied from. The page title
+  // is asked of `pageTitle` once per write, for `kind`.
   MailPageWriter(const MailList& mails, const FormatPage& page, PageTitleLookup pageTitle,
                  MailKind kind);
   ~MailPageWriter() override;

@@ -9,10 +9,10 @@
 
 namespace mogura {
 
-MailPicker::MailPicker(const PickupSettings& pickup, MailKind wanted, FileSystem& files)
-    : DrawerReader(std::string(), files), pickup_(pickup), wanted_(wanted) {}
+MailPicker::MailPicker(const MailFilter& filter, MailKind wanted, FileSystem& files)
+    : DrawerReader(std::string(), files), filter_(filter), wanted_(wanted) {}
 
-bool MailPicker::acceptIndex(MailRecord& record) { return pickup_.IsInRange(record.date); }
+bool MailPicker::acceptIndex(MailRecord& record) { return filter_.inRange(record.date); }
 
 bool MailPicker::handleHeader(std::string_view text, MailRecord& record) {
   auto& mail = static_cast<PetMailRecord&>(record);
@@ -29,7 +29,7 @@ bool MailPicker::accept(MailRecord& record) {
   auto& mail = static_cast<PetMailRecord&>(record);
   mail.applyDiaryRule(LoadText(IDS_DIARY_SUBJECT));
   if (!mail.matchesKind(wanted_)) return false;
-  if (pickup_.UsePetName() && wanted_ != kEventMailKind && mail.signatureName() != pickup_.PetName1()) return false;
+  if (filter_.usePetName && wanted_ != kEventMailKind && mail.signatureName() != filter_.petName) return false;
   mail.dropPickingTexts();
   return true;
 }
@@ -37,7 +37,7 @@ bool MailPicker::accept(MailRecord& record) {
 void MailPicker::makeListPath() { setListPath(ListPathForDrawer(drawerPath())); }
 
 void MailPicker::finish(bool success, MailList& result) {
-  if (success) SortMailsByDate(result, pickup_.SortDir());
+  if (success) SortMailsByDate(result, filter_.oldestFirst);
 }
 
 MailHandle MailPicker::createRecord() { return std::make_shared<PetMailRecord>(); }

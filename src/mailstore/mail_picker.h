@@ -1,7 +1,7 @@
 // The drawer reader of the program: reads one drawer and keeps the mails of one kind that
 // pass the pickup conditions, then orders them by date.
 //
-//   MailPicker picker(settings.Pickup(), kind);
+//   MailPicker picker(settings.pickup.Filter(), kind);
 //   picker.setSource(drawerPath(folder, title), true, true);
 //   MailList mails;
 //   bool ok = picker.run(mails);
@@ -11,16 +11,15 @@
 #include <string_view>
 
 #include "mailstore/drawer_reader.h"
+#include "mailstore/mail_filter.h"
 #include "mailstore/mail_kind.h"
 #include "mailstore/pet_mail_record.h"
-#include "settings/pickup_settings.h"
 
 namespace mogura {
 
 class MailPicker : public DrawerReader {
  public:
-  // `pickup` is borrowed for the picker's lifetime.
-  MailPicker(const PickupSettings& pickup, MailKind wanted, FileSystem& files = HostFileSystem());
+  MailPicker(const MailFilter& filter, MailKind wanted, FileSystem& files = HostFileSystem());
 
   // The date test, before anything of the mail is read from the drawer file.
   bool acceptIndex(MailRecord& record) override;
@@ -31,13 +30,13 @@ class MailPicker : public DrawerReader {
   bool handleHeader(std::string_view text, MailRecord& record) override;
   // The list path from the drawer path.
   void makeListPath() override;
-  // After a complete read: orders the mails by date as the pickup settings say and marks the
+  // After a complete read: orders the mails by date as the filter says and marks the
   // list sorted. A failed read leaves the list as it is.
   void finish(bool success, MailList& result) override;
   MailHandle createRecord() override;
 
  private:
-  const PickupSettings& pickup_;
+  const MailFilter filter_;
   MailKind wanted_;
 };
 

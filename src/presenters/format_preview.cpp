@@ -69,7 +69,7 @@ MailList PreviewMails(const AppSettings& settings, const std::string& drawer, Fi
   MailList mails;
   const std::string folder = settings.petFolders.ActiveFolder();
   if (!drawer.empty() && !folder.empty()) {
-    MailPicker picker(settings.pickup, settings.kind, files);
+    MailPicker picker(settings.pickup.Filter(), settings.kind, files);
     picker.setSource(drawerPath(folder, drawer), true, true);
     if (!picker.run(mails)) mails = MailList();
   }

@@ -54,10 +54,9 @@ void PickupSettings::SetEnables(bool begin, bool end) {
   enableEndDate_ = end;
 }
 
-bool PickupSettings::IsInRange(const DateTime& date) const {
-  if (enableBeginDate_ && beginDate_ > date) return false;
-  if (enableEndDate_ && endDate_ < date) return false;
-  return true;
+MailFilter PickupSettings::Filter() const {
+  return MailFilter{.useBegin = enableBeginDate_, .begin = beginDate_, .useEnd = enableEndDate_, .end = endDate_,
+                    .usePetName = usePetName_, .petName = petName1_, .oldestFirst = sortDir_};
 }
 
 std::string PickupSettings::FormatBound(const DateTime& date) {

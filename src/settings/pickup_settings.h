@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/date_time.h"
+#include "mailstore/mail_filter.h"
 #include "store/settings_node.h"
 
 namespace mogura {
@@ -26,7 +27,9 @@ class PickupSettings : public SettingsNode {
   void SetEnables(bool begin, bool end);
 
   // The date test: each enabled bound is inclusive.
-  bool IsInRange(const DateTime& date) const;
+  bool IsInRange(const DateTime& date) const { return Filter().inRange(date); }
+  // What the picker keeps, as a plain value.
+  MailFilter Filter() const;
 
   const DateTime& BeginDate() const { return beginDate_; }
   bool EnableBeginDate() const { return enableBeginDate_; }

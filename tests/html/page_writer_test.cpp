@@ -10,6 +10,7 @@
 #include "html/index_page_writer.h"
 #include "html/page_kind.h"
 #include "mailstore/split_lines.h"
+#include "settings/word_settings.h"
 #include "support/string_output_file.h"
 
 namespace mogura {
@@ -203,15 +204,16 @@ TEST(MailPageWriter, PageTitleWordOnlyInTheHeader) {
 
 TEST(MailPageWriter, PageTitleFromTheWordSettings) {
   WordSettings words;  // built-in titles
+  const PageTitleLookup fromWords = [&words](MailKind kind) { return words.PageTitle("MailPageTitle", kind); };
   const MailList none = List({});
-  MailPageWriter pet(none, MailPage(), words, kPetMailKind);
+  MailPageWriter pet(none, MailPage(), fromWords, kPetMailKind);
   EXPECT_EQ(Render(pet), MailHeader(kPetTitle) + kFooter);
   // An unknown kind has no title.
-  MailPageWriter unknown(none, MailPage(), words, 4);
+  MailPageWriter unknown(none, MailPage(), fromWords, 4);
   EXPECT_EQ(Render(unknown), MailHeader("") + kFooter);
   // The diary with an empty title word: only （もぐらノート） in the title, an empty heading.
   words.diaryTitle.clear();
-  MailPageWriter diary(none, MailPage(), words, kDiaryKind);
+  MailPageWriter diary(none, MailPage(), fromWords, kDiaryKind);
   const std::string bytes = Render(diary);
   EXPECT_EQ(bytes, MailHeader("") + kFooter);
   EXPECT_NE(bytes.find("<title>" + kNoteSuffix + "</title>"), std::string::npos);

@@ -8,6 +8,7 @@
 #include "mailstore/mail_sources.h"
 #include "mailstore/memory_files.h"
 #include "platform/clock.h"
+#include "settings/pickup_settings.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {
@@ -36,7 +37,7 @@ class MailPickerTest : public ::testing::Test {
   bool Pick(MailKind kind) {
     result = MailList();
     EXPECT_TRUE(writer.write(kFolder, "box", files));
-    MailPicker picker(pickup, kind, files);
+    MailPicker picker(pickup.Filter(), kind, files);
     picker.setSource(DrawerWriter::DrawerPath(kFolder, "box"), true, true);
     return picker.run(result);
   }
@@ -214,7 +215,7 @@ TEST_F(MailPickerTest, KeptMailsCarryTheirKindAndBodyButNoHeaderLines) {
 TEST_F(MailPickerTest, ReadsTheListFileBesideTheDrawer) {
   Add("pet", "X-Kurumin-Message: 2\r\n");
   ASSERT_TRUE(writer.write(kFolder, LoadText(IDS_RECEIVED_MAIL), files));
-  MailPicker picker(pickup, kPetMailKind, files);
+  MailPicker picker(pickup.Filter(), kPetMailKind, files);
   picker.setSource(drawerPath(kFolder, LoadText(IDS_RECEIVED_MAIL)), true, true);
   EXPECT_TRUE(picker.run(result));
   EXPECT_EQ(picker.listPath(), DrawerWriter::ListPath(kFolder, LoadText(IDS_RECEIVED_MAIL)));
@@ -222,7 +223,7 @@ TEST_F(MailPickerTest, ReadsTheListFileBesideTheDrawer) {
 
   // Without its list file the drawer cannot be read.
   files.files.erase(picker.listPath());
-  MailPicker missing(pickup, kPetMailKind, files);
+  MailPicker missing(pickup.Filter(), kPetMailKind, files);
   missing.setSource(drawerPath(kFolder, LoadText(IDS_RECEIVED_MAIL)), true, true);
   MailList none;
   EXPECT_FALSE(missing.run(none));
