@@ -8,7 +8,9 @@ install(TARGETS mogura-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Man pages are installed compressed, reproducibly (no name or time in the header).
 find_program(GZIP_PROGRAM gzip REQUIRED)
-set(MAN_PAGE ${CMAKE_SOURCE_DIR}/docs/man/mogura-cli.1)
+# The page carries the version of project(VERSION).
+configure_file(${CMAKE_SOURCE_DIR}/docs/man/mogura-cli.1.in ${CMAKE_BINARY_DIR}/man/mogura-cli.1 @ONLY)
+set(MAN_PAGE ${CMAKE_BINARY_DIR}/man/mogura-cli.1)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/man/mogura-cli.1.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
@@ -20,7 +22,7 @@ install(FILES ${CMAKE_BINARY_DIR}/man/mogura-cli.1.gz DESTINATION ${CMAKE_INSTAL
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mogura-cli)
-set(CPACK_PACKAGE_VERSION 5.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Pikomaru)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "make HTML pages of the pet's mail kept in a Kurumin drawer")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -25,6 +25,9 @@ build_and_test() { # dir, label
   ctest --test-dir "$dir" -j "$jobs" --timeout 600 --output-on-failure
 }
 
+echo "== layers: no include climbs"
+python3 "$top/scripts/check-layers.py"
+
 mkdir -p build
 configure build/native
 build_and_test build/native native

@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-"""Turns the UTF-8 string table into CP932 bytes: a C++ table and an id header."""
+"""Turns the UTF-8 string table into CP932 bytes: a C++ table and an id header.
+
+  gen_strings.py STRINGS.txt OUT_DIR VERSION     @VERSION@ in a text becomes VERSION (e.g. 5.0)
+"""
 import os
 import sys
 
@@ -34,7 +37,7 @@ def c_literal(data):
 
 
 def main():
-    source, out_dir = sys.argv[1], sys.argv[2]
+    source, out_dir, version = sys.argv[1], sys.argv[2], sys.argv[3]
     entries, seen_ids, seen_names = [], set(), set()
     with open(source, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
@@ -45,7 +48,7 @@ def main():
             where = f"{source}:{number}"
             if len(fields) != 3:
                 sys.exit(f"{where}: expected id, name and text separated by tabs")
-            ident, name, text = int(fields[0]), fields[1], unescape(fields[2], where)
+            ident, name, text = int(fields[0]), fields[1], unescape(fields[2], where).replace("@VERSION@", version)
             if ident in seen_ids or name in seen_names:
                 sys.exit(f"{where}: duplicate id or name")
             seen_ids.add(ident)

@@ -5,6 +5,7 @@
 #include "settings/main_entries.h"
 #include "app/make_command.h"
 #include "base/cp932.h"
+#include "base/program_version.h"
 #include "settings/app_settings.h"
 #include "store/regedit4_file.h"
 
@@ -37,7 +38,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Exit status: 0 done, 1 the job failed, 2 usage error or unreadable settings.\n";
 
-constexpr std::string_view kVersion = "mogura-cli 5.0\n";
+
 
 struct MakeOptions {
   std::optional<std::string> settingsFile;
@@ -85,7 +86,7 @@ class Cli {
       return kCliSuccess;
     }
     if (args.size() == 1 && args[0] == "--version") {
-      platform_.write(ConsoleStream::Out, kVersion);
+      platform_.write(ConsoleStream::Out, "mogura-cli " + std::string(kVersionText) + "\n");
       return kCliSuccess;
     }
     if (args[0] == "make") return make(std::vector<std::string>(args.begin() + 1, args.end()));
