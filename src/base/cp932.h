@@ -15,6 +15,16 @@ constexpr bool IsLeadByte(unsigned char c) {
 }
 constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
 
+// The length of the character that starts at `i`: 2 for a lead byte with a byte after it,
+// else 1.
+inline std::size_t CharLengthAt(std::string_view text, std::size_t i) {
+  return IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+}
+
+// A space or a tab: the blanks that settings texts and information files may have around
+// their values. Neither is ever the trail byte of a character.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 // Position of the first single-byte `c` at or after `from`, stepping over double-byte
 // characters; npos when there is none. `from` must be at a character boundary.
 std::size_t FindCharDbcs(std::string_view text, char c, std::size_t from = 0);

@@ -43,4 +43,24 @@ PathParts SplitPath(std::string_view path, char separator) {
   return parts;
 }
 
+bool EndsWithSeparator(std::string_view path, char separator) {
+  return !path.empty() && FindLastCharDbcs(path, separator) == path.size() - 1;
+}
+
+std::string WithTrailingSeparator(std::string_view path, char separator) {
+  std::string out(path);
+  if (!EndsWithSeparator(path, separator)) out += separator;
+  return out;
+}
+
+std::string_view WithoutTrailingSeparator(std::string_view path, char separator) {
+  return EndsWithSeparator(path, separator) ? path.substr(0, path.size() - 1) : path;
+}
+
+bool IsDriveRoot(std::string_view path) { return path.size() == 3 && StartsWithDriveRoot(path); }
+
+bool StartsWithDriveRoot(std::string_view path) {
+  return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
+}
+
 }  // namespace mogura

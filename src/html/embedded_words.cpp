@@ -6,18 +6,13 @@ namespace mogura {
 
 namespace {
 
-// Length of the character that starts at `i`: 2 for a lead byte with a trail, else 1.
-std::size_t CharLength(std::string_view text, std::size_t i) {
-  return IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
-}
-
 bool StartsAt(std::string_view text, std::size_t i, std::string_view what) {
   return text.substr(i, what.size()) == what;
 }
 
 // First "@]" at a character boundary at or after `from` (itself a boundary); npos if none.
 std::size_t FindClose(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+  for (std::size_t i = from; i < text.size(); i += CharLengthAt(text, i)) {
     if (StartsAt(text, i, kWordClose)) return i;
   }
   return std::string_view::npos;
@@ -33,7 +28,7 @@ std::string ReplaceWords(std::string_view text, const WordLookup& lookup) {
   std::size_t i = 0;
   while (i < text.size()) {
     if (!StartsAt(text, i, kWordOpen)) {
-      const std::size_t n = CharLength(text, i);
+      const std::size_t n = CharLengthAt(text, i);
       out.append(text.substr(i, n));
       i += n;
       continue;

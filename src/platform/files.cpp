@@ -35,12 +35,8 @@ bool WriteFileAtomically(FileSystem& fs, const std::string& path, const std::str
 
 namespace {
 
-std::size_t CharLength(const std::string& s, std::size_t i) {
-  return IsLeadByte(s[i]) && i + 1 < s.size() ? 2 : 1;
-}
-
 bool SameChar(const std::string& a, std::size_t i, std::size_t n, const std::string& b, std::size_t j) {
-  if (n != CharLength(b, j)) return false;
+  if (n != CharLengthAt(b, j)) return false;
   if (n == 1) return AsciiLower(a[i]) == AsciiLower(b[j]);
   return a[i] == b[j] && a[i + 1] == b[j + 1];
 }
@@ -56,13 +52,13 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
       starP = ++p;
       starN = n;
     } else if (p < pattern.size() && pattern[p] == '?') {
-      n += CharLength(name, n);
+      n += CharLengthAt(name, n);
       ++p;
-    } else if (p < pattern.size() && SameChar(name, n, CharLength(name, n), pattern, p)) {
-      p += CharLength(pattern, p);
-      n += CharLength(name, n);
+    } else if (p < pattern.size() && SameChar(name, n, CharLengthAt(name, n), pattern, p)) {
+      p += CharLengthAt(pattern, p);
+      n += CharLengthAt(name, n);
     } else if (starP != std::string::npos) {
-      starN += CharLength(name, starN);
+      starN += CharLengthAt(name, starN);
       n = starN;
       p = starP;
     } else {

@@ -18,8 +18,4 @@ class FolderChooser {
 // any other text ending in a backslash loses that one backslash.
 std::string InitialFolderForBrowser(std::string_view folder);
 
-// `path` with a backslash appended when its last character is not one (double-byte aware:
-// a trail byte 0x5C is no backslash).
-std::string WithTrailingBackslash(std::string_view path);
-
 }  // namespace mogura

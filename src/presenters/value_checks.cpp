@@ -7,8 +7,6 @@
 namespace mogura {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 bool Refuse(DialogControls& controls, UserInteraction& ui, int control, const std::string& message) {
   ui.messageBox(message);
   controls.focus(control);

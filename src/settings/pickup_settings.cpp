@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/cp932.h"
 #include "platform/clock.h"
 
 namespace mogura {
@@ -22,8 +23,6 @@ bool ReadNumber(const std::string& text, std::size_t* pos, std::size_t maxDigits
   *value = v;
   return true;
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 

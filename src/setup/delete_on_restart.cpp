@@ -1,5 +1,6 @@
 #include "setup/delete_on_restart.h"
 
+#include "base/path_parts.h"
 #include "setup/rename_list.h"
 #include "setup/setup_paths.h"
 
@@ -13,7 +14,7 @@ constexpr std::uint64_t kLargestStartupFile = 1024 * 1024;
 
 bool DeleteOnRestart(SetupEdge& edge, const std::string& path) {
   if (edge.setupFiles.deleteAtRestart(path)) return true;
-  const std::string startupFile = EnsureTrailingBackslash(edge.system.windowsFolder()) + "WININIT.INI";
+  const std::string startupFile = WithTrailingSeparator(edge.system.windowsFolder(), kBackslash) + "WININIT.INI";
   std::string bytes;
   if (edge.files.exists(startupFile) && !ReadWholeFile(edge.files, startupFile, kLargestStartupFile, &bytes)) {
     return false;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/setup_paths.h"
 #include "setup/setup_text.h"
@@ -42,7 +43,7 @@ bool DeleteIfPresent(SetupEdge& edge, const std::string& path) {
 
 bool RemoveFolderTree(SetupEdge& edge, const SetupContext& context, const std::string& folder) {
   if (!StartsWithDriveRoot(folder) || IsDriveRoot(folder)) return false;
-  const std::string self(WithoutTrailingBackslash(folder));
+  const std::string self(WithoutTrailingSeparator(folder, kBackslash));
   if (edge.setupFiles.isLink(self)) {
     // The folder itself is a link: listing it would list whatever it points to.
     const std::optional<bool> removed = RemoveLinkAsked(edge, context, self);

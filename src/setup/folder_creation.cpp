@@ -1,6 +1,7 @@
 #include "setup/folder_creation.h"
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/setup_paths.h"
 #include "setup/setup_text.h"
@@ -10,7 +11,7 @@ namespace mogura {
 bool CreateFolderLevel(SetupEdge& edge, std::string_view path, NewFolder kind, bool* made) {
   if (made) *made = false;
   if (IsDriveRoot(path)) return true;
-  const std::string folder(WithoutTrailingBackslash(path));
+  const std::string folder(WithoutTrailingSeparator(path, kBackslash));
   if (edge.files.exists(folder)) {
     if (edge.files.isDirectory(folder)) return true;
     ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FILE_IN_THE_WAY)}));
@@ -30,7 +31,7 @@ bool CreateFolderChain(SetupEdge& edge, std::string_view path, std::vector<std::
   const auto level = [&](std::string_view levelPath) {
     bool created = false;
     if (!CreateFolderLevel(edge, levelPath, NewFolder::Protected, &created)) return false;
-    if (created && made) made->emplace_back(WithoutTrailingBackslash(levelPath));
+    if (created && made) made->emplace_back(WithoutTrailingSeparator(levelPath, kBackslash));
     return true;
   };
   if (!StartsWithDriveRoot(path)) return level(path);

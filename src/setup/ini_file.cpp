@@ -7,8 +7,6 @@ namespace {
 
 constexpr char kEndOfFileMark = '\x1A';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string EntryKey(std::size_t section, std::string_view key) {
   return std::to_string(section) + '\n' + AsciiFolded(key);
 }

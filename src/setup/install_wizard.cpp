@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/folder_creation.h"
 #include "setup/free_space.h"
@@ -31,11 +32,11 @@ void InstallWizard::beginBrowse() {
 void InstallWizard::endBrowse() { edge_.system.setCurrentFolder(context_.setupFolder); }
 
 std::string InstallWizard::ChosenFolder(std::string_view chosenFile) {
-  return SplitAtLastBackslash(chosenFile).folder;
+  return SplitPath(chosenFile, kBackslash).parent();
 }
 
 std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed, bool typedWhole) {
-  context_.installPath = EnsureTrailingBackslash(typed);
+  context_.installPath = WithTrailingSeparator(typed, kBackslash);
   const std::string& path = context_.installPath;
   if (path.size() <= 3) {
     ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_ROOT_REFUSED)));
@@ -47,7 +48,7 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
   // system, or holding characters without a CP932 form, is refused whole: cut or replaced,
   // it would name a folder the user never saw.
   if (!typedWhole || path.size() > kLongestTypedPath || !StartsWithDriveRoot(path) ||
-      !EndsWithBackslash(path) || !StaysInsideFolder(WithoutTrailingBackslash(path).substr(3))) {
+      !EndsWithSeparator(path, kBackslash) || !StaysInsideFolder(WithoutTrailingSeparator(path, kBackslash).substr(3))) {
     ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
     return std::nullopt;
   }
@@ -62,7 +63,7 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
 }
 
 bool InstallWizard::acceptExistingFolder() {
-  const std::string folder(WithoutTrailingBackslash(context_.installPath));
+  const std::string folder(WithoutTrailingSeparator(context_.installPath, kBackslash));
   if (edge_.setupFiles.isLink(folder)) {
     // Whatever it points to would receive the files, and the removal would walk it.
     ShowError(edge_.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_IS_LINK)}));

@@ -1,6 +1,7 @@
 #include "setup/removal_start.h"
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/setup_paths.h"
 #include "setup/setup_text.h"
@@ -43,7 +44,7 @@ bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
                       MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
     return false;
   }
-  const std::string systemFolder = EnsureTrailingBackslash(edge.system.systemFolder());
+  const std::string systemFolder = WithTrailingSeparator(edge.system.systemFolder(), kBackslash);
   const std::string copy = CopyIntoSystemFolder(edge, context, systemFolder);
   bool started = false;
   if (!copy.empty()) {

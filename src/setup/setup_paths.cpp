@@ -1,49 +1,19 @@
 #include "setup/setup_paths.h"
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 
 namespace mogura {
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-std::size_t CharSize(std::string_view text, std::size_t at) {
-  return IsLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
-}
 
 }  // namespace
-
-bool EndsWithBackslash(std::string_view path) {
-  return !path.empty() && FindLastCharDbcs(path, '\\') == path.size() - 1;
-}
-
-std::string EnsureTrailingBackslash(std::string_view path) {
-  std::string out(path);
-  if (!EndsWithBackslash(path)) out += '\\';
-  return out;
-}
-
-std::string_view WithoutTrailingBackslash(std::string_view path) {
-  return EndsWithBackslash(path) ? path.substr(0, path.size() - 1) : path;
-}
-
-bool IsDriveRoot(std::string_view path) { return path.size() == 3 && StartsWithDriveRoot(path); }
-
-bool StartsWithDriveRoot(std::string_view path) {
-  return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
-}
-
-PathParts SplitAtLastBackslash(std::string_view path) {
-  const std::size_t last = FindLastCharDbcs(path, '\\');
-  if (last == std::string_view::npos) return {std::string(), std::string(path)};
-  return {std::string(path.substr(0, last + 1)), std::string(path.substr(last + 1))};
-}
 
 std::string InfFileNameFor(std::string_view setupFileName) {
   // Start of each of the last three characters, found from the front.
   std::size_t starts[3] = {0, 0, 0};
   std::size_t count = 0;
-  for (std::size_t i = 0; i < setupFileName.size(); i += CharSize(setupFileName, i)) {
+  for (std::size_t i = 0; i < setupFileName.size(); i += CharLengthAt(setupFileName, i)) {
     starts[count % 3] = i;
     ++count;
   }
@@ -82,12 +52,12 @@ std::optional<std::string> UninstallProgram(std::string_view uninstallCommand) {
 std::optional<std::string> PreviousInstallFolder(std::string_view uninstallCommand) {
   const std::optional<std::string> program = UninstallProgram(uninstallCommand);
   if (!program) return std::nullopt;
-  return SplitAtLastBackslash(*program).folder;
+  return SplitPath(*program, kBackslash).parent();
 }
 
 bool IsPlainName(std::string_view name) {
   bool onlyDotsAndBlanks = true;
-  for (std::size_t i = 0; i < name.size(); i += CharSize(name, i)) {
+  for (std::size_t i = 0; i < name.size(); i += CharLengthAt(name, i)) {
     const char c = name[i];
     if (c == '\\' || c == '/' || c == ':') return false;
     if (IsLeadByte(c) && i + 1 == name.size()) return false;  // a character cut in half
@@ -103,7 +73,7 @@ bool StaysInsideFolder(std::string_view relative) {
       if (!IsPlainName(relative.substr(begin, i - begin))) return false;
       begin = ++i;
     } else {
-      i += CharSize(relative, i);
+      i += CharLengthAt(relative, i);
     }
   }
   return true;

@@ -8,25 +8,8 @@
 
 namespace mogura {
 
-// True when the last byte is a backslash of its own, not the trail byte of a character.
-bool EndsWithBackslash(std::string_view path);
-// Appends a backslash unless the path already ends in one.
-std::string EnsureTrailingBackslash(std::string_view path);
-// The path without its one trailing backslash, if it has one.
-std::string_view WithoutTrailingBackslash(std::string_view path);
-
-// "X:\\" exactly, X an ASCII letter.
-bool IsDriveRoot(std::string_view path);
-// The path begins with a letter, ':' and '\\'.
-bool StartsWithDriveRoot(std::string_view path);
-
-// A path cut after its last backslash: `folder` keeps that backslash; without one, the folder
-// is empty and the name is the whole path.
-struct PathParts {
-  std::string folder;
-  std::string name;
-};
-PathParts SplitAtLastBackslash(std::string_view path);
+// The separator of the paths setup handles.
+inline constexpr char kBackslash = '\\';
 
 // The information file's name: the setup program's name with its last three characters
 // replaced by "INF" ("setup.exe" gives "setup.INF").

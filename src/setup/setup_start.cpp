@@ -1,5 +1,6 @@
 #include "setup/setup_start.h"
 
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/setup_info.h"
 #include "setup/setup_paths.h"
@@ -12,9 +13,9 @@ bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* com
   *command = ParseCommandLine(arguments);
   context->modulePath = edge.system.modulePath();
   const std::string& named = command->mode == SetupMode::Remove ? command->path : context->modulePath;
-  PathParts parts = SplitAtLastBackslash(named);
-  context->setupFolder = std::move(parts.folder);
-  context->setupFileName = std::move(parts.name);
+  const PathParts parts = SplitPath(named, kBackslash);
+  context->setupFolder = parts.parent();
+  context->setupFileName = parts.fileName();
   context->infFileName = InfFileNameFor(context->setupFileName);
   context->infPath = context->setupFolder + context->infFileName;
 
@@ -22,7 +23,7 @@ bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* com
   // never a drive root or the current folder.
   if (command->mode == SetupMode::Remove &&
       (!StartsWithDriveRoot(context->setupFolder) || IsDriveRoot(context->setupFolder) ||
-       !StaysInsideFolder(WithoutTrailingBackslash(context->setupFolder.substr(3))) ||
+       !StaysInsideFolder(WithoutTrailingSeparator(context->setupFolder.substr(3), kBackslash)) ||
        !IsPlainName(context->setupFileName))) {
     ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
     return false;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "setup/folder_creation.h"
 #include "setup/progman_commands.h"
@@ -22,7 +23,7 @@ std::optional<std::string> ShellFolder(SetupEdge& edge, ShortcutPlace place) {
   auto key = edge.registry.open(RegistryRoot::CurrentUser, std::string(kShellFoldersKey), RegistryAccess::Read);
   std::string folder;
   if (!key || !key->readString(std::string(ShortcutPlaceName(place)), &folder) || folder.empty()) return std::nullopt;
-  return EnsureTrailingBackslash(folder);
+  return WithTrailingSeparator(folder, kBackslash);
 }
 
 bool UsesGroupFolder(const SetupContext& context, ShortcutPlace place) {
@@ -102,7 +103,7 @@ void RemoveShellLinks(SetupEdge& edge, const SetupContext& context, ShortcutPlac
       const GroupEntry entry = ResolveGroupEntry(context, n);
       if (IsPlainName(entry.caption)) edge.files.removeFile(Concat({group, entry.caption, ".lnk"}));
     }
-    edge.files.removeFolder(std::string(WithoutTrailingBackslash(group)));
+    edge.files.removeFolder(std::string(WithoutTrailingSeparator(group, kBackslash)));
   } else {
     edge.files.removeFile(Concat({*folder, context.title, ".lnk"}));
   }

@@ -14,8 +14,6 @@ constexpr std::size_t kMaxKeyDepth = 512;
 // would otherwise be written with the square of its depth.
 constexpr std::size_t kMaxKeyPath = 1024;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view TrimRight(std::string_view s) {
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/folder_chooser.h"
+#include "base/path_parts.h"
 #include "presenters/line_breaks.h"
 #include "presenters/value_checks.h"
 
@@ -46,10 +47,10 @@ TEST(FolderBrowserRules, InitialFolderLosesOneBackslashExceptAtARoot) {
 }
 
 TEST(FolderBrowserRules, ChosenFolderEndsInABackslash) {
-  EXPECT_EQ(WithTrailingBackslash("C:\\"), "C:\\");
-  EXPECT_EQ(WithTrailingBackslash("C:\\Kurumin"), "C:\\Kurumin\\");
-  EXPECT_EQ(WithTrailingBackslash("C:\\\x83\x5c"), "C:\\\x83\x5c\\");  // "ソ"
-  EXPECT_EQ(WithTrailingBackslash("\\\\server\\share\\"), "\\\\server\\share\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\", '\\'), "C:\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\Kurumin", '\\'), "C:\\Kurumin\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\\x83\x5c", '\\'), "C:\\\x83\x5c\\");  // "ソ"
+  EXPECT_EQ(WithTrailingSeparator("\\\\server\\share\\", '\\'), "\\\\server\\share\\");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/cp932.h"
+#include "base/path_parts.h"
 #include "setup/copy_driver.h"
 #include "setup/fake_setup_edge.h"
 #include "setup/install_wizard.h"
@@ -106,7 +107,7 @@ std::string ReadViolation(std::string_view info, FakeSetup& setup, SetupContext*
                                                                                         : "refused without its message";
   }
   *prepared = true;
-  if (!EndsWithBackslash(context->installPath)) return "installation path without a backslash";
+  if (!EndsWithSeparator(context->installPath, kBackslash)) return "installation path without a backslash";
   violation = EntryViolation(*context);
   return violation.empty() ? GroupViolation(*context) : violation;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/path_parts.h"
 #include "setup/command_line.h"
 
 namespace mogura {
@@ -12,14 +13,14 @@ const std::string kSo = "\x83\x5C";
 const std::string kHyo = "\x95\x5C";
 
 TEST(SetupPaths, TrailingBackslashOfItsOwnOnly) {
-  EXPECT_EQ(EnsureTrailingBackslash("C:\\mogura"), "C:\\mogura\\");
-  EXPECT_EQ(EnsureTrailingBackslash("C:\\mogura\\"), "C:\\mogura\\");
-  EXPECT_EQ(EnsureTrailingBackslash(""), "\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\mogura", kBackslash), "C:\\mogura\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\mogura\\", kBackslash), "C:\\mogura\\");
+  EXPECT_EQ(WithTrailingSeparator("", kBackslash), "\\");
   // A folder name ending in "ソ" ends in the byte 0x5C, which is not a separator.
-  EXPECT_EQ(EnsureTrailingBackslash("C:\\" + kSo), "C:\\" + kSo + "\\");
-  EXPECT_EQ(EnsureTrailingBackslash("C:\\" + kSo + "\\"), "C:\\" + kSo + "\\");
-  EXPECT_EQ(WithoutTrailingBackslash("C:\\" + kHyo), "C:\\" + kHyo);
-  EXPECT_EQ(WithoutTrailingBackslash("C:\\" + kHyo + "\\"), "C:\\" + kHyo);
+  EXPECT_EQ(WithTrailingSeparator("C:\\" + kSo, kBackslash), "C:\\" + kSo + "\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\" + kSo + "\\", kBackslash), "C:\\" + kSo + "\\");
+  EXPECT_EQ(WithoutTrailingSeparator("C:\\" + kHyo, kBackslash), "C:\\" + kHyo);
+  EXPECT_EQ(WithoutTrailingSeparator("C:\\" + kHyo + "\\", kBackslash), "C:\\" + kHyo);
 }
 
 TEST(SetupPaths, DriveRoots) {
@@ -33,11 +34,11 @@ TEST(SetupPaths, DriveRoots) {
 
 TEST(SetupPaths, SplitAtTheLastRealBackslash) {
   // A file name holding "表": a backward byte scan would cut inside it.
-  const PathParts parts = SplitAtLastBackslash("D:\\dist\\" + kHyo + "setup.exe");
-  EXPECT_EQ(parts.folder, "D:\\dist\\");
-  EXPECT_EQ(parts.name, kHyo + "setup.exe");
-  EXPECT_EQ(SplitAtLastBackslash("setup.exe").folder, "");
-  EXPECT_EQ(SplitAtLastBackslash("setup.exe").name, "setup.exe");
+  const PathParts parts = SplitPath("D:\\dist\\" + kHyo + "setup.exe", kBackslash);
+  EXPECT_EQ(parts.parent(), "D:\\dist\\");
+  EXPECT_EQ(parts.fileName(), kHyo + "setup.exe");
+  EXPECT_EQ(SplitPath("setup.exe", kBackslash).parent(), "");
+  EXPECT_EQ(SplitPath("setup.exe", kBackslash).fileName(), "setup.exe");
 }
 
 TEST(SetupPaths, InformationFileNameReplacesTheLastThreeCharacters) {

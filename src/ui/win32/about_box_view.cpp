@@ -1,5 +1,6 @@
 #include "ui/win32/about_box_view.h"
 
+#include "base/path_parts.h"
 #include "presenters/app_dialog_ids.h"
 #include "base/string_table.h"
 #include "platform/folder_chooser.h"
@@ -18,7 +19,7 @@ std::string ProgramFolder() {
     path.resize(path.size() * 2);
   }
   const std::size_t slash = path.find_last_of(L"\\/");
-  return WithTrailingBackslash(FromWide(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash)));
+  return WithTrailingSeparator(FromWide(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash)), '\\');
 }
 
 CAboutDialog::CAboutDialog() : PresenterDialog(about_, IDD_ABOUT, IDS_ABOUT_TITLE), about_(HostShell(), ProgramFolder()) {}

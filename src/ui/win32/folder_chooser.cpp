@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "base/path_parts.h"
 #include "platform/win32/wide.h"
 
 namespace mogura::win32 {
@@ -37,7 +38,7 @@ int CFolderChooser::DoModal() {
   // A folder whose name has characters outside code page 932 could not be found again.
   const std::string chosen = FromWide(path);
   if (ToWide(chosen) != path) return IDCANCEL;
-  folder_ = WithTrailingBackslash(chosen);
+  folder_ = WithTrailingSeparator(chosen, '\\');
   return IDOK;
 }
 
