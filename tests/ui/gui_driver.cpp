@@ -11,6 +11,7 @@
 #include "platform/win32/wide.h"
 #include "png_writer.h"
 #include "support/poll.h"
+#include "ui/win32/control_events.h"
 #include "ui/win32/win32_dialog_controls.h"
 
 namespace mogura::test {

@@ -2,6 +2,7 @@
 
 #include "base/string_table.h"
 #include "presenters/sheet_ids.h"
+#include "ui/win32/control_events.h"
 #include "ui/win32/dpi.h"
 
 namespace mogura::win32 {

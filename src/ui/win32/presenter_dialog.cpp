@@ -2,6 +2,7 @@
 
 #include "base/string_table.h"
 #include "platform/win32/wide.h"
+#include "ui/win32/control_events.h"
 
 namespace mogura::win32 {
 

@@ -1,6 +1,7 @@
 #include "ui/win32/presenter_page.h"
 
 #include "base/string_table.h"
+#include "ui/win32/control_events.h"
 
 namespace mogura::win32 {
 

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "presenters/dialog_controls.h"
-#include "presenters/dialog_presenter.h"
 
 namespace mogura::win32 {
 
@@ -34,16 +33,5 @@ class Win32DialogControls : public DialogControls {
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   HWND dialog_;
 };
-
-// The kinds of control a presenter tells apart.
-enum class ControlClass { Button, ComboBox, ListBox, Edit, Static, Other };
-ControlClass ClassOf(HWND control);
-
-// The event of a WM_COMMAND notification `code` from `control`; false for one presenters
-// do not take.
-bool EventOf(HWND control, int code, ControlEvent* event);
-
-// A click on a link control (NM_CLICK, or Enter on it) goes to the presenter as Clicked.
-bool ForwardLinkClick(DialogPresenter& presenter, int id, const NMHDR* header);
 
 }  // namespace mogura::win32
