@@ -140,7 +140,8 @@ class WriteFaultTest : public ::testing::Test {
     ASSERT_EQ(RunInto(dryFolder, &ok).size(), clean.size());
     ASSERT_TRUE(ok);
     std::map<FileOp, std::vector<std::string>> pathOf;
-    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename}) pathOf[op] = files.faults.pathsOf(op);
+    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename})
+      pathOf[op] = files.faults.pathsOf(op);
     ASSERT_EQ(pathOf[FileOp::kRename].size(), clean.size()) << "every file differs, so every file is replaced";
 
     for (const auto& [op, paths] : pathOf) {

@@ -52,7 +52,8 @@ struct DiskPlace : Place {
 
 class FileSystemContract : public ::testing::TestWithParam<bool> {
  protected:
-  FileSystemContract() : place(GetParam() ? std::unique_ptr<Place>(new DiskPlace) : std::make_unique<HostPlace>()) {}
+  FileSystemContract()
+      : place(GetParam() ? std::unique_ptr<Place>(new DiskPlace) : std::make_unique<HostPlace>()) {}
   std::string At(const std::string& name) const { return place->folder() + name; }
   std::unique_ptr<Place> place;
   FileSystem& fs = place->fs();
@@ -152,7 +153,7 @@ TEST(MemoryDisk, PlannedFaultsFailTheirOperationAndAreLogged) {
   auto file = disk.createFile("C:\\a");
   ASSERT_TRUE(file);
   EXPECT_TRUE(file->write("one ", 4));
-  EXPECT_FALSE(file->write("two ", 4));  // writes nothing
+  EXPECT_FALSE(file->write("two ", 4));   // writes nothing
   EXPECT_FALSE(file->write("three", 5));  // written, but the file stays failed
   EXPECT_FALSE(file->close());
   EXPECT_EQ(disk.bytesOf("C:\\a"), "one three");

@@ -376,7 +376,8 @@ TEST_F(MainDialogTest, MakeWritesThePageAndOpensIt) {
   settings.kind = kPetMailKind;
   Open();
   Click(IDC_MAIN_MAKE);
-  const std::string page = shell.desktop + "\\" + Text(IDS_TITLE_PET_MAIL) + "(" + Text(IDS_RECEIVED_MAIL) + ").htm";
+  const std::string page =
+      shell.desktop + "\\" + Text(IDS_TITLE_PET_MAIL) + "(" + Text(IDS_RECEIVED_MAIL) + ").htm";
   EXPECT_TRUE(machine.disk.exists(page));
   EXPECT_EQ(shell.opened, std::vector<std::string>{page});
   EXPECT_TRUE(ui.messages.empty());

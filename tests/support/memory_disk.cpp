@@ -12,7 +12,9 @@ namespace {
 class MemoryInput : public InputFile {
  public:
   MemoryInput(MemoryDisk* disk, const MemoryDisk::Node& node)
-      : disk_(disk), bytes_(node.bytes), size_(node.claimedSize.value_or(node.bytes->size())),
+      : disk_(disk),
+        bytes_(node.bytes),
+        size_(node.claimedSize.value_or(node.bytes->size())),
         failFrom_(node.readsFailFrom) {}
   std::uint64_t size() const override { return size_; }
   bool readAt(std::uint64_t offset, void* buffer, std::size_t count, std::size_t* got) override {
@@ -112,7 +114,8 @@ std::string MemoryDisk::bytesOf(const std::string& path) const {
 
 std::string MemoryDisk::addFolder(const std::string& path) {
   const std::string full = absolute(path);
-  for (std::size_t end = FindCharDbcs(full, '\\'); end != std::string::npos; end = FindCharDbcs(full, '\\', end + 1)) {
+  for (std::size_t end = FindCharDbcs(full, '\\'); end != std::string::npos;
+       end = FindCharDbcs(full, '\\', end + 1)) {
     if (!tree_.find(full.substr(0, end))) tree_.put(full.substr(0, end)).value.folder = true;
   }
   tree_.put(full).value.folder = true;
@@ -152,7 +155,8 @@ std::unique_ptr<OutputFile> MemoryDisk::createFile(const std::string& path) {
   return std::make_unique<MemoryOutput>(&faults, path, n->bytes);
 }
 
-bool MemoryDisk::findFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) {
+bool MemoryDisk::findFiles(const std::string& folder, const std::string& pattern,
+                           std::vector<std::string>* names) {
   const std::string full = absolute(folder);
   if (!hasFolder(full)) return false;
   for (const auto* entry : tree_.children(full)) {

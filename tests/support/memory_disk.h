@@ -63,7 +63,8 @@ class MemoryDisk : public FileSystem {
   std::unique_ptr<OutputFile> createFile(const std::string& path) override;
   bool exists(const std::string& path) override { return has(path); }
   bool isDirectory(const std::string& path) override { return hasFolder(path); }
-  bool findFiles(const std::string& folder, const std::string& pattern, std::vector<std::string>* names) override;
+  bool findFiles(const std::string& folder, const std::string& pattern,
+                 std::vector<std::string>* names) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
   bool removeFile(const std::string& path) override;

@@ -109,8 +109,9 @@ class PathTree {
       if (ParentOf(it->first) == key && !visit(it->second)) return;
       // The keys below this one start with it and a backslash, and all sort before it and ']'.
       const auto next = std::next(it);
-      it = next != entries_.end() && next->first.starts_with(it->first + '\\') ? entries_.lower_bound(it->first + ']')
-                                                                                : next;
+      it = next != entries_.end() && next->first.starts_with(it->first + '\\')
+               ? entries_.lower_bound(it->first + ']')
+               : next;
     }
   }
 
