@@ -3,10 +3,10 @@
 
 #include "platform/files.h"
 #include "setup/message_boxes.h"
-#include "setup/registry.h"
+#include "platform/registry.h"
 #include "setup/setup_files.h"
 #include "setup/setup_system.h"
-#include "setup/shell_links.h"
+#include "platform/shell_links.h"
 
 namespace mogura {
 

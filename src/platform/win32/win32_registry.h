@@ -2,7 +2,7 @@
 // written as REG_SZ with their terminator, as other programs reading the uninstall branch expect.
 #pragma once
 
-#include "setup/registry.h"
+#include "platform/registry.h"
 
 namespace mogura::win32 {
 

@@ -4,7 +4,7 @@
 
 #include "platform/shell.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/owned_handle.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/user_start.h"
 
 namespace mogura::win32 {

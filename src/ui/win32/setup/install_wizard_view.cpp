@@ -4,7 +4,7 @@
 #include "setup/copy_driver.h"
 #include "setup/install_wizard.h"
 #include "ui/win32/setup/folder_browse.h"
-#include "ui/win32/setup/setup_ids.h"
+#include "setup/setup_ids.h"
 #include "ui/win32/setup/window_position.h"
 #include "ui/win32/setup/wizard_page.h"
 

@@ -3,7 +3,7 @@
 #include "platform/win32/wide.h"
 #include "setup/removal_dialog.h"
 #include "ui/win32/dialog.h"
-#include "ui/win32/setup/setup_ids.h"
+#include "setup/setup_ids.h"
 #include "ui/win32/setup/window_position.h"
 
 namespace mogura::win32 {
