@@ -2,43 +2,11 @@
 #include <windows.h>
 
 #include "platform/files.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/wide.h"
 
 namespace mogura {
 namespace {
-
-class Handle {
- public:
-  explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-  ~Handle() { reset(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return h_; }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  bool reset() {
-    bool ok = true;
-    if (valid()) ok = CloseHandle(h_) != 0;
-    h_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE h_;
-};
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 class Win32InputFile : public InputFile {
  public:
@@ -66,7 +34,7 @@ class Win32InputFile : public InputFile {
   }
 
  private:
-  Handle handle_;
+  win32::OwnedHandle handle_;
   std::uint64_t size_;
 };
 
@@ -74,7 +42,7 @@ class Win32OutputFile : public OutputFile {
  public:
   explicit Win32OutputFile(HANDLE h) : handle_(h) {}
   bool write(const void* data, std::size_t count) override {
-    if (!handle_.valid()) return false;
+    if (!handle_) return false;
     const char* in = static_cast<const char*>(data);
     while (count > 0) {
       const DWORD chunk = count > 0x40000000u ? 0x40000000u : static_cast<DWORD>(count);
@@ -89,13 +57,13 @@ class Win32OutputFile : public OutputFile {
     return true;
   }
   bool close() override {
-    if (!handle_.valid()) return !failed_;
+    if (!handle_) return !failed_;
     if (!handle_.reset()) failed_ = true;
     return !failed_;
   }
 
  private:
-  Handle handle_;
+  win32::OwnedHandle handle_;
   bool failed_ = false;
 };
 
@@ -117,16 +85,13 @@ class Win32FileSystem : public FileSystem {
   std::unique_ptr<InputFile> openRead(const std::string& path) override {
     // The host program keeps working while we read: it may write, rename, delete or replace
     // the file meanwhile.
-    HANDLE h = CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    win32::OwnedHandle file(CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return nullptr;
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(h, &size) || size.QuadPart < 0) {
-      CloseHandle(h);
-      return nullptr;
-    }
-    return std::make_unique<Win32InputFile>(h, static_cast<std::uint64_t>(size.QuadPart));
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return nullptr;
+    return std::make_unique<Win32InputFile>(file.release(), static_cast<std::uint64_t>(size.QuadPart));
   }
 
   std::unique_ptr<OutputFile> createFile(const std::string& path) override {
@@ -148,8 +113,8 @@ class Win32FileSystem : public FileSystem {
   bool findFiles(const std::string& folder, const std::string& pattern,
                  std::vector<std::string>* names) override {
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(win32::ToWide(WithSeparator(folder) + "*").c_str(), &data));
-    if (find.get() == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    const win32::FindHandle find(FindFirstFileW(win32::ToWide(WithSeparator(folder) + "*").c_str(), &data));
+    if (!find) return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
       std::string name = win32::FromWide(data.cFileName);

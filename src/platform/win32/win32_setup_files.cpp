@@ -4,26 +4,11 @@
 // After windows.h, which it needs.
 #include <sddl.h>
 
-#include "platform/win32/wide.h"
 #include "platform/win32/scoped_handle.h"
+#include "platform/win32/wide.h"
 
 namespace mogura::win32 {
 namespace {
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  ~FindHandle() {
-    if (valid()) FindClose(h_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  HANDLE get() const { return h_; }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
 
 bool IsDotOrDotDot(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
@@ -41,25 +26,12 @@ bool IsLink(DWORD attributes, DWORD tag) {
 // folder above (P).
 constexpr wchar_t kProtectedFolderSecurity[] = L"D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)";
 
-class LocalMemory {
- public:
-  LocalMemory() = default;
-  ~LocalMemory() { LocalFree(memory_); }
-  LocalMemory(const LocalMemory&) = delete;
-  LocalMemory& operator=(const LocalMemory&) = delete;
-  PSECURITY_DESCRIPTOR* put() { return &memory_; }
-  PSECURITY_DESCRIPTOR get() const { return memory_; }
-
- private:
-  PSECURITY_DESCRIPTOR memory_ = nullptr;
-};
-
 }  // namespace
 
 bool Win32SetupFiles::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
   WIN32_FIND_DATAW data;
-  FindHandle find(FindFirstFileW(ToWide(folder + "*.*").c_str(), &data));
-  if (!find.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  const FindHandle find(FindFirstFileW(ToWide(folder + "*.*").c_str(), &data));
+  if (!find) return GetLastError() == ERROR_FILE_NOT_FOUND;
   do {
     if (IsDotOrDotDot(data.cFileName)) continue;
     entries->push_back({FromWide(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
@@ -74,9 +46,9 @@ bool Win32SetupFiles::isLink(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
   WIN32_FIND_DATAW data;
-  FindHandle find(FindFirstFileW(wide.c_str(), &data));
+  const FindHandle find(FindFirstFileW(wide.c_str(), &data));
   // A reparse point whose kind cannot be read counts as a link: it is never entered.
-  return !find.valid() || IsLink(data.dwFileAttributes, data.dwReserved0);
+  return !find || IsLink(data.dwFileAttributes, data.dwReserved0);
 }
 
 bool Win32SetupFiles::removeLink(const std::string& path) {

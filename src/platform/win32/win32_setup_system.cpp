@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/shell.h"
+#include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/user_start.h"
@@ -36,18 +37,7 @@ std::string FullPath(const std::string& path) {
 
 }  // namespace
 
-std::string Win32SetupSystem::modulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (got == 0) return std::string();
-    if (got < path.size()) {
-      path.resize(got);
-      return FromWide(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
+std::string Win32SetupSystem::modulePath() { return ModulePath(); }
 
 std::string Win32SetupSystem::windowsFolder() {
   return SystemText([](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
