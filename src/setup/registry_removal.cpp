@@ -44,7 +44,7 @@ bool DeleteKeyTree(Registry& registry, RegistryRoot root, const std::string& sub
   if (auto key = registry.open(root, subkey, RegistryAccess::Full)) {
     std::string last;
     std::string name;
-    for (std::uint32_t index = 0; key->subkeyName(index, &name);) {
+    for (std::uint32_t index = 0; key->subKeyAt(index, &name) == RegistryItem::Found;) {
       // An empty name would name this key again.
       if (name.empty() || EqualsNoCase(name, last)) {
         ++index;

@@ -21,7 +21,7 @@ void ProposeInstallPath(SetupEdge& edge, SetupContext* context) {
   context->installPath = DefaultInstallPath(edge.system.windowsFolder(), context->folder);
   auto key = edge.registry.open(RegistryRoot::LocalMachine, UninstallKeyPath(context->folder), RegistryAccess::Read);
   std::string command;
-  if (!key || !key->readString("UninstallString", &command)) return;
+  if (!key || !ReadTextUpToTerminator(*key, "UninstallString", &command)) return;
   if (auto previous = PreviousInstallFolder(CutToCharBoundary(command, kLongestUninstallCommand))) {
     context->installPath = std::move(*previous);
   }

@@ -20,9 +20,9 @@ constexpr std::string_view kShellFoldersKey = "Software\\Microsoft\\Windows\\Cur
 // The place's folder with a backslash; none when the value is missing or empty, which would
 // otherwise put the links, and their removal, at the root of the current drive.
 std::optional<std::string> ShellFolder(SetupEdge& edge, ShortcutPlace place) {
-  auto key = edge.registry.open(RegistryRoot::CurrentUser, std::string(kShellFoldersKey), RegistryAccess::Read);
+  auto key = edge.registry.open(RegistryRoot::CurrentUser, kShellFoldersKey, RegistryAccess::Read);
   std::string folder;
-  if (!key || !key->readString(std::string(ShortcutPlaceName(place)), &folder) || folder.empty()) return std::nullopt;
+  if (!key || !ReadTextUpToTerminator(*key, ShortcutPlaceName(place), &folder) || folder.empty()) return std::nullopt;
   return WithTrailingSeparator(folder, kBackslash);
 }
 

@@ -348,30 +348,83 @@ bool FakeDisk::deleteAtRestart(const std::string& path) {
 
 namespace {
 
+// A key of the fake registry by its path: it fails every operation once its key is gone.
 class FakeKey : public RegistryKey {
  public:
   FakeKey(FakeRegistry* registry, RegistryRoot root, std::string path)
       : registry_(registry), root_(root), path_(std::move(path)) {}
-  bool subkeyName(std::uint32_t index, std::string* name) override {
-    const std::vector<std::string> names = registry_->subkeys(root_, path_);
-    if (index >= names.size()) return false;
-    *name = names[index];
+
+  std::unique_ptr<RegistryKey> openSubKey(std::string_view path, RegistryAccess access) override {
+    return registry_->open(root_, below(path), access);
+  }
+  std::unique_ptr<RegistryKey> createSubKey(std::string_view path) override {
+    if (!registry_->key(root_, path_)) return nullptr;
+    return registry_->create(root_, below(path));
+  }
+  bool deleteSubTree(std::string_view path) override {
+    const std::string sub = below(path);
+    if (path.empty() || !registry_->key(root_, sub)) return false;
+    registry_->eraseTree(root_, sub);
     return true;
   }
-  bool readString(const std::string& name, std::string* value) override {
+  bool deleteValue(std::string_view name) override {
     FakeRegistry::Key* key = registry_->key(root_, path_);
-    if (!key || !key->values.count(name)) return false;
-    *value = key->values[name];
+    return key && key->values.erase(std::string(name)) != 0;
+  }
+
+  RegistryItem subKeyAt(std::uint32_t index, std::string* name) override {
+    if (!present()) return RegistryItem::Failed;
+    const std::vector<std::string> names = registry_->subkeys(root_, path_);
+    if (index >= names.size()) return RegistryItem::End;
+    *name = names[index];
+    return RegistryItem::Found;
+  }
+  RegistryItem valueAt(std::uint32_t index, RegistryValue* value) override {
+    FakeRegistry::Key* key = registry_->key(root_, path_);
+    if (!key && !path_.empty()) return RegistryItem::Failed;
+    if (!key || index >= key->values.size()) return RegistryItem::End;
+    *value = std::next(key->values.begin(), index)->second;
+    return RegistryItem::Found;
+  }
+
+  bool readInteger(std::string_view name, std::uint32_t* value) override {
+    const RegistryValue* stored = find(name);
+    if (!stored || stored->type != RegistryValue::Type::Integer) return false;
+    *value = stored->integer;
     return true;
   }
-  bool writeString(const std::string& name, const std::string& value) override {
+  bool readText(std::string_view name, std::string* text) override {
+    const RegistryValue* stored = find(name);
+    if (!stored || stored->type != RegistryValue::Type::Text) return false;
+    *text = stored->text;
+    return true;
+  }
+  bool writeInteger(std::string_view name, std::uint32_t value) override {
     FakeRegistry::Key* key = registry_->key(root_, path_);
     if (!key) return false;
-    key->values[name] = value;
+    key->values[std::string(name)] = {std::string(name), RegistryValue::Type::Integer, value, std::string()};
+    return true;
+  }
+  bool writeText(std::string_view name, std::string_view text, TextEnd) override {
+    FakeRegistry::Key* key = registry_->key(root_, path_);
+    if (!key) return false;
+    key->values[std::string(name)] = {std::string(name), RegistryValue::Type::Text, 0, std::string(text)};
     return true;
   }
 
  private:
+  // The root itself (an empty path) is always there.
+  bool present() const { return path_.empty() || registry_->key(root_, path_) != nullptr; }
+  std::string below(std::string_view path) const {
+    return path_.empty() ? std::string(path) : path_ + '\\' + std::string(path);
+  }
+  const RegistryValue* find(std::string_view name) const {
+    FakeRegistry::Key* key = registry_->key(root_, path_);
+    if (!key) return nullptr;
+    const auto it = key->values.find(std::string(name));
+    return it == key->values.end() ? nullptr : &it->second;
+  }
+
   FakeRegistry* registry_;
   RegistryRoot root_;
   std::string path_;
@@ -408,7 +461,7 @@ std::string FakeRegistry::stringOf(RegistryRoot root, const std::string& path, c
   const auto it = keys_.find({root, AsciiFolded(path)});
   if (it == keys_.end()) return std::string();
   const auto value = it->second.values.find(name);
-  return value == it->second.values.end() ? std::string() : value->second;
+  return value == it->second.values.end() ? std::string() : value->second.text;
 }
 
 std::vector<std::string> FakeRegistry::keys(RegistryRoot root) const {
@@ -437,22 +490,32 @@ std::vector<std::string> FakeRegistry::subkeys(RegistryRoot root, const std::str
   return names;
 }
 
-std::unique_ptr<RegistryKey> FakeRegistry::open(RegistryRoot root, const std::string& path, RegistryAccess) {
+std::unique_ptr<RegistryKey> FakeRegistry::open(RegistryRoot root, std::string_view path, RegistryAccess) {
   // An empty path opens the root itself, as the system does.
-  if (!path.empty() && !hasKey(root, path)) return nullptr;
-  return std::make_unique<FakeKey>(this, root, path);
+  if (!path.empty() && !hasKey(root, std::string(path))) return nullptr;
+  return std::make_unique<FakeKey>(this, root, std::string(path));
 }
 
-std::unique_ptr<RegistryKey> FakeRegistry::create(RegistryRoot root, const std::string& path) {
-  put(root, path);
-  return std::make_unique<FakeKey>(this, root, path);
+std::unique_ptr<RegistryKey> FakeRegistry::create(RegistryRoot root, std::string_view path) {
+  put(root, std::string(path));
+  return std::make_unique<FakeKey>(this, root, std::string(path));
 }
 
-bool FakeRegistry::deleteKey(RegistryRoot root, const std::string& path) {
+bool FakeRegistry::deleteKey(RegistryRoot root, std::string_view path) {
   ++deleteCalls;
-  if (path.empty() || !hasKey(root, path) || undeletable.count(path) || !subkeys(root, path).empty()) return false;
-  keys_.erase({root, AsciiFolded(path)});
+  const std::string key(path);
+  if (key.empty() || !hasKey(root, key) || undeletable.count(key) || !subkeys(root, key).empty()) return false;
+  keys_.erase({root, AsciiFolded(key)});
   return true;
+}
+
+void FakeRegistry::eraseTree(RegistryRoot root, const std::string& path) {
+  const std::string folded = AsciiFolded(path);
+  for (auto it = keys_.begin(); it != keys_.end();) {
+    const bool below = it->first.first == root && (it->first.second == folded ||
+                                                   it->first.second.starts_with(folded + '\\'));
+    it = below ? keys_.erase(it) : std::next(it);
+  }
 }
 
 // ---- FakeBoxes

@@ -106,13 +106,14 @@ class FakeRegistry : public Registry {
  public:
   struct Key {
     std::string path;
-    std::map<std::string, std::string> values;
+    std::map<std::string, RegistryValue> values;  // by name, as given
     std::uint64_t order = 0;
   };
 
   void addKey(RegistryRoot root, const std::string& path) { put(root, path); }
   void setString(RegistryRoot root, const std::string& path, const std::string& name, const std::string& value) {
-    put(root, path).values[name] = value;
+    RegistryValue& stored = put(root, path).values[name];
+    stored = {name, RegistryValue::Type::Text, 0, value};
   }
   bool hasKey(RegistryRoot root, const std::string& path) const;
   std::string stringOf(RegistryRoot root, const std::string& path, const std::string& name) const;
@@ -122,13 +123,15 @@ class FakeRegistry : public Registry {
   std::set<std::string> undeletable;  // paths whose deletion fails
   int deleteCalls = 0;
 
-  std::unique_ptr<RegistryKey> open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
-  std::unique_ptr<RegistryKey> create(RegistryRoot root, const std::string& path) override;
-  bool deleteKey(RegistryRoot root, const std::string& path) override;
+  std::unique_ptr<RegistryKey> open(RegistryRoot root, std::string_view path, RegistryAccess access) override;
+  std::unique_ptr<RegistryKey> create(RegistryRoot root, std::string_view path) override;
+  bool deleteKey(RegistryRoot root, std::string_view path) override;
 
   // The names of the direct subkeys of `path`, in creation order (the root for an empty path).
   std::vector<std::string> subkeys(RegistryRoot root, const std::string& path) const;
   Key* key(RegistryRoot root, const std::string& path);
+  // Deletes the key `path` and every key below it, whatever `undeletable` says.
+  void eraseTree(RegistryRoot root, const std::string& path);
 
  private:
   using Id = std::pair<RegistryRoot, std::string>;

@@ -46,11 +46,11 @@ TEST_F(SetupEdgeTest, KeyTreesGoWholeBecauseAKeyWithSubkeysIsNeverDeletedAlone) 
   {
     auto key = setup_.registry.create(RegistryRoot::CurrentUser, root + "\\a\\" + kHyo + "\\c");
     ASSERT_TRUE(key);
-    EXPECT_TRUE(key->writeString("Name", "C:\\" + kHyo + "\\x"));
+    EXPECT_TRUE(key->writeText("Name", "C:\\" + kHyo + "\\x", TextEnd::Terminated));
     std::string value;
-    EXPECT_TRUE(key->readString("Name", &value));
+    EXPECT_TRUE(ReadTextUpToTerminator(*key, "Name", &value));
     EXPECT_EQ(value, "C:\\" + kHyo + "\\x");
-    EXPECT_FALSE(key->readString("Missing", &value));
+    EXPECT_FALSE(ReadTextUpToTerminator(*key, "Missing", &value));
   }
   setup_.registry.create(RegistryRoot::CurrentUser, root + "\\b");
   EXPECT_FALSE(setup_.registry.deleteKey(RegistryRoot::CurrentUser, root + "\\a"));
@@ -59,9 +59,9 @@ TEST_F(SetupEdgeTest, KeyTreesGoWholeBecauseAKeyWithSubkeysIsNeverDeletedAlone) 
     auto key = setup_.registry.open(RegistryRoot::CurrentUser, root + "\\a", RegistryAccess::Read);
     ASSERT_TRUE(key);
     std::string name;
-    EXPECT_TRUE(key->subkeyName(0, &name));
+    EXPECT_EQ(key->subKeyAt(0, &name), RegistryItem::Found);
     EXPECT_EQ(name, kHyo);
-    EXPECT_FALSE(key->subkeyName(1, &name));
+    EXPECT_EQ(key->subKeyAt(1, &name), RegistryItem::End);
   }
   EXPECT_TRUE(DeleteKeyTree(setup_.registry, RegistryRoot::CurrentUser, root));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, root));

@@ -1,145 +1,96 @@
 #include "platform/win32/registry_store.h"
 
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "platform/win32/wide.h"
-
-namespace mogura::win32 {
+namespace mogura {
 namespace {
 
-constexpr REGSAM kAccess = KEY_READ | KEY_WRITE | DELETE;
-// Larger texts are not settings; refusing them keeps a damaged registry from costing memory.
-constexpr DWORD kMaxTextBytes = 16 * 1024 * 1024;
-
-// Owns one open registry key.
-class KeyHandle {
- public:
-  explicit KeyHandle(HKEY key) : key_(key) {}
-  ~KeyHandle() { RegCloseKey(key_); }
-  KeyHandle(const KeyHandle&) = delete;
-  KeyHandle& operator=(const KeyHandle&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_;
-};
+// Deeper trees than this are no settings of ours; it also bounds the recursion.
+constexpr int kMaxDepth = 64;
 
 class RegistryStoreKey final : public SettingsStoreKey {
  public:
-  explicit RegistryStoreKey(HKEY key) : key_(key) {}
+  explicit RegistryStoreKey(std::unique_ptr<RegistryKey> key) : key_(std::move(key)) {}
 
   std::unique_ptr<SettingsStoreKey> openSubKey(std::string_view name) override {
-    HKEY sub = nullptr;
-    if (RegOpenKeyExW(key_.get(), ToWide(name).c_str(), 0, kAccess, &sub) != ERROR_SUCCESS) {
-      return nullptr;
-    }
-    return std::make_unique<RegistryStoreKey>(sub);
+    return Wrap(key_->openSubKey(name, RegistryAccess::Write));
   }
-
   std::unique_ptr<SettingsStoreKey> createSubKey(std::string_view name) override {
-    HKEY sub = nullptr;
-    if (RegCreateKeyExW(key_.get(), ToWide(name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        kAccess, nullptr, &sub, nullptr) != ERROR_SUCCESS) {
-      return nullptr;
-    }
-    return std::make_unique<RegistryStoreKey>(sub);
+    return Wrap(key_->createSubKey(name));
   }
-
-  bool deleteSubKey(std::string_view name) override {
-    return RegDeleteTreeW(key_.get(), ToWide(name).c_str()) == ERROR_SUCCESS;
-  }
-
-  bool deleteValue(std::string_view name) override {
-    return RegDeleteValueW(key_.get(), ToWide(name).c_str()) == ERROR_SUCCESS;
-  }
+  bool deleteSubKey(std::string_view name) override { return key_->deleteSubTree(name); }
+  bool deleteValue(std::string_view name) override { return key_->deleteValue(name); }
 
   bool enumSubKeys(std::vector<std::string>* names) override {
-    wchar_t buffer[256];  // key names are at most 255 characters
-    for (DWORD index = 0;; ++index) {
-      DWORD length = 256;
-      const LONG result = RegEnumKeyExW(key_.get(), index, buffer, &length, nullptr, nullptr,
-                                        nullptr, nullptr);
-      if (result == ERROR_NO_MORE_ITEMS) return true;
-      if (result != ERROR_SUCCESS) return false;
-      names->push_back(FromWide(std::wstring_view(buffer, length)));
-    }
-  }
-
-  bool readInteger(std::string_view name, std::uint32_t* value) override {
-    DWORD stored = 0;
-    DWORD size = sizeof(stored);
-    if (RegQueryValueExW(key_.get(), ToWide(name).c_str(), nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(&stored), &size) != ERROR_SUCCESS ||
-        size != sizeof(stored)) {
-      return false;
-    }
-    *value = stored;
-    return true;
-  }
-
-  bool readText(std::string_view name, std::string* text) override {
-    const std::wstring wideName = ToWide(name);
-    std::vector<wchar_t> buffer;
-    // The value may change between the two calls; try again a few times when it grew.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-      DWORD type = 0;
-      DWORD size = 0;
-      if (RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size) !=
-              ERROR_SUCCESS ||
-          (type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxTextBytes) {
-        return false;
+    std::string name;
+    for (std::uint32_t index = 0;; ++index) {
+      switch (key_->subKeyAt(index, &name)) {
+        case RegistryItem::Found: names->push_back(name); break;
+        case RegistryItem::End: return true;
+        case RegistryItem::Failed: return false;
       }
-      buffer.assign(size / sizeof(wchar_t) + 1, L'\0');
-      const LONG result = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
-                                           reinterpret_cast<BYTE*>(buffer.data()), &size);
-      if (result == ERROR_MORE_DATA) continue;
-      if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-      std::size_t count = size / sizeof(wchar_t);
-      if (count > 0 && buffer[count - 1] == L'\0') --count;  // written with a terminator
-      *text = FromWide(std::wstring_view(buffer.data(), count));
-      return true;
     }
-    return false;
   }
 
-  bool writeInteger(std::string_view name, std::uint32_t value) override {
-    const DWORD stored = value;
-    return RegSetValueExW(key_.get(), ToWide(name).c_str(), 0, REG_DWORD,
-                          reinterpret_cast<const BYTE*>(&stored), sizeof(stored)) == ERROR_SUCCESS;
-  }
-
+  bool readInteger(std::string_view name, std::uint32_t* value) override { return key_->readInteger(name, value); }
+  bool readText(std::string_view name, std::string* text) override { return key_->readText(name, text); }
+  bool writeInteger(std::string_view name, std::uint32_t value) override { return key_->writeInteger(name, value); }
   bool writeText(std::string_view name, std::string_view text) override {
-    const std::wstring wide = ToWide(text);
-    if (wide.size() * sizeof(wchar_t) > kMaxTextBytes) return false;
-    return RegSetValueExW(key_.get(), ToWide(name).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(wide.data()),
-                          static_cast<DWORD>(wide.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return key_->writeText(name, text, TextEnd::Bare);
+  }
+
+  static std::unique_ptr<SettingsStoreKey> Wrap(std::unique_ptr<RegistryKey> key) {
+    if (!key) return nullptr;
+    return std::make_unique<RegistryStoreKey>(std::move(key));
   }
 
  private:
-  KeyHandle key_;
+  std::unique_ptr<RegistryKey> key_;
 };
 
-SettingsKey OpenFromCurrentUser(const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      kAccess, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return SettingsKey();
+bool CopyKey(RegistryKey& key, MemoryKeyNode* node, int depth) {
+  if (depth > kMaxDepth) return false;
+  RegistryValue value;
+  for (std::uint32_t index = 0;; ++index) {
+    const RegistryItem item = key.valueAt(index, &value);
+    if (item == RegistryItem::End) break;
+    if (item == RegistryItem::Failed) return false;
+    if (value.type == RegistryValue::Type::Integer) {
+      MemoryValue& copy = node->values.findOrAppend(value.name);
+      copy.type = MemoryValue::Type::kInteger;
+      copy.integer = value.integer;
+    } else if (value.type == RegistryValue::Type::Text) {
+      MemoryValue& copy = node->values.findOrAppend(value.name);
+      copy.type = MemoryValue::Type::kText;
+      copy.text = std::move(value.text);
+    }
   }
-  return SettingsKey(std::make_unique<RegistryStoreKey>(key));
+  std::string name;
+  for (std::uint32_t index = 0;; ++index) {
+    const RegistryItem item = key.subKeyAt(index, &name);
+    if (item == RegistryItem::End) return true;
+    if (item == RegistryItem::Failed) return false;
+    const std::unique_ptr<RegistryKey> sub = key.openSubKey(name, RegistryAccess::Read);
+    if (!sub) return false;
+    auto& child = node->subKeys.findOrAppend(name);
+    child = std::make_shared<MemoryKeyNode>();
+    if (!CopyKey(*sub, child.get(), depth + 1)) return false;
+  }
 }
 
 }  // namespace
 
-SettingsKey OpenRegistryMakerKey() { return OpenFromCurrentUser(L"Software\\Pikomaru"); }
-
-SettingsKey OpenRegistrySettingsRoot(std::string_view profile) {
-  if (profile.empty()) return SettingsKey();
-  return OpenRegistryMakerKey().createSubKey(profile);
+SettingsKey OpenRegistryMakerKey(Registry& registry) {
+  return SettingsKey(RegistryStoreKey::Wrap(registry.create(RegistryRoot::CurrentUser, "Software\\Pikomaru")));
 }
 
-}  // namespace mogura::win32
+SettingsKey OpenRegistrySettingsRoot(Registry& registry, std::string_view profile) {
+  if (profile.empty()) return SettingsKey();
+  return OpenRegistryMakerKey(registry).createSubKey(profile);
+}
+
+bool CopyRegistryKey(RegistryKey& key, MemoryKeyNode* node) { return CopyKey(key, node, 0); }
+
+}  // namespace mogura

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/registry_store.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/main_dialog_view.h"
@@ -35,7 +36,7 @@ std::string CCWWinApp::ApplicationName() { return SplitPath(ModulePath(), '\\').
 SettingsKey CCWWinApp::OpenSettingsKey() {
   const std::string title = GetMessageBoxTitle();
   SetMessageBoxCaption(title.empty() ? ApplicationName() : title);
-  return OpenRegistrySettingsRoot(ApplicationName());
+  return OpenRegistrySettingsRoot(HostRegistry(), ApplicationName());
 }
 
 CMoguraApp::CMoguraApp() : previewFolder_(HostFileSystem(), UserTemporaryFolder()) {}
