@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/wide.h"
 #include "store/memory_store.h"

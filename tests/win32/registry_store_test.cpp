@@ -1,5 +1,5 @@
 // The backend contract over the registry, in a profile key of its own that is removed again.
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 
 #include <windows.h>
 

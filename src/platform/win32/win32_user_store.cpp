@@ -1,7 +1,7 @@
 // The user's settings on Windows: the registry key HKEY_CURRENT_USER\Software\Pikomaru\mogura,
 // copied into memory without opening anything for writing.
 #include "store/user_store.h"
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 #include "platform/win32/win32_registry.h"
 
 namespace mogura {

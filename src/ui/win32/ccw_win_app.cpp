@@ -7,7 +7,7 @@
 #include "base/string_table.h"
 #include "platform/clock.h"
 #include "platform/win32/module_path.h"
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/dialog.h"

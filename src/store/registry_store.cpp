@@ -1,4 +1,4 @@
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 
 #include <cstdint>
 #include <string>
