@@ -40,7 +40,7 @@ CopyStepReport CopyDriver::runStep() {
 
 void CopyDriver::finish() {
   const FileEntry main = ResolveFileEntry(context_, 1);
-  edge_.system.setCurrentFolder(context_.installPath);
+  edge_.files.setCurrentFolder(context_.installPath);
   // An entry that was refused was never copied: nothing of ours to start.
   if (main.staysInside) tellNotStarted(main.target, edge_.system.startProgramForUser(main.target));
   // The document, too, is one of ours: a name inside the installation folder, never a path or

@@ -11,7 +11,7 @@ namespace mogura {
 bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
   // A link on the way would put the copy wherever it points, with administrator rights.
   if (!entry.staysInside ||
-      PassesThroughLink(edge.setupFiles, std::string_view(entry.target).substr(0, entry.relativeStart),
+      PassesThroughLink(edge.files, std::string_view(entry.target).substr(0, entry.relativeStart),
                         entry.target)) {
     ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
     return false;
@@ -22,9 +22,9 @@ bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
       return false;
     }
   }
-  switch (edge.setupFiles.copy(entry.source, entry.target, true)) {
+  switch (edge.files.copy(entry.source, entry.target, true)) {
     case CopyOutcome::Copied:
-      edge.setupFiles.setNormalAttributes(entry.target);
+      edge.files.setNormalAttributes(entry.target);
       return true;
     case CopyOutcome::TargetExists:
       return true;

@@ -28,7 +28,7 @@ std::optional<bool> RemoveLinkAsked(SetupEdge& edge, const SetupContext& context
   const MessageAnswer answer = AskDelete(edge, context, path);
   if (answer == MessageAnswer::Cancel) return std::nullopt;
   if (answer != MessageAnswer::Yes) return true;
-  if (edge.setupFiles.removeLink(path)) return true;
+  if (edge.files.removeLink(path)) return true;
   ShowError(edge.boxes, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
   return false;
 }
@@ -44,14 +44,14 @@ bool DeleteIfPresent(SetupEdge& edge, const std::string& path) {
 bool RemoveFolderTree(SetupEdge& edge, const SetupContext& context, const std::string& folder) {
   if (!StartsWithDriveRoot(folder) || IsDriveRoot(folder)) return false;
   const std::string self(WithoutTrailingSeparator(folder, kBackslash));
-  if (edge.setupFiles.isLink(self)) {
+  if (edge.files.isLink(self)) {
     // The folder itself is a link: listing it would list whatever it points to.
     const std::optional<bool> removed = RemoveLinkAsked(edge, context, self);
     return removed.value_or(false) && !edge.files.exists(self);
   }
   bool ok = true;
   std::vector<FolderEntry> entries;
-  edge.setupFiles.listFolder(folder, &entries);
+  edge.files.listFolder(folder, &entries);
   for (const FolderEntry& entry : entries) {
     if (!IsPlainName(entry.name)) continue;  // "." and "..": never up the tree
     const std::string path = folder + entry.name;

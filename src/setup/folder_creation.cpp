@@ -17,7 +17,7 @@ bool CreateFolderLevel(SetupEdge& edge, std::string_view path, NewFolder kind, b
     ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FILE_IN_THE_WAY)}));
     return false;
   }
-  const bool created = kind == NewFolder::Protected ? edge.setupFiles.createProtectedFolder(folder)
+  const bool created = kind == NewFolder::Protected ? edge.files.createProtectedFolder(folder)
                                                     : edge.files.createFolder(folder);
   if (created) {
     if (made) *made = true;

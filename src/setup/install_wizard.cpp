@@ -26,10 +26,10 @@ InstallWizard::OptionsPageTexts InstallWizard::optionsPageTexts() {
 
 void InstallWizard::beginBrowse() {
   const std::string windows = edge_.system.windowsFolder();
-  if (windows.size() >= 2 && windows[1] == ':') edge_.system.setCurrentFolder(windows.substr(0, 2) + '\\');
+  if (windows.size() >= 2 && windows[1] == ':') edge_.files.setCurrentFolder(windows.substr(0, 2) + '\\');
 }
 
-void InstallWizard::endBrowse() { edge_.system.setCurrentFolder(context_.setupFolder); }
+void InstallWizard::endBrowse() { edge_.files.setCurrentFolder(context_.setupFolder); }
 
 std::string InstallWizard::ChosenFolder(std::string_view chosenFile) {
   return SplitPath(chosenFile, kBackslash).parent();
@@ -64,13 +64,13 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
 
 bool InstallWizard::acceptExistingFolder() {
   const std::string folder(WithoutTrailingSeparator(context_.installPath, kBackslash));
-  if (edge_.setupFiles.isLink(folder)) {
+  if (edge_.files.isLink(folder)) {
     // Whatever it points to would receive the files, and the removal would walk it.
     ShowError(edge_.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_IS_LINK)}));
     return false;
   }
   std::vector<FolderEntry> entries;
-  const bool listed = edge_.setupFiles.listFolder(context_.installPath, &entries);
+  const bool listed = edge_.files.listFolder(context_.installPath, &entries);
   if ((listed && entries.empty()) || holdsThisProduct()) return true;
   // The copy would overwrite what is there, and the removal would later walk all of it.
   return edge_.boxes.show(Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_EMPTY)}), context_.title,
@@ -85,7 +85,7 @@ bool InstallWizard::holdsThisProduct() const {
 
 bool InstallWizard::acceptFreeSpace() {
   DiskFreeSpace space;
-  const std::uint64_t measure = edge_.setupFiles.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
+  const std::uint64_t measure = edge_.files.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
   if (measure >= kLowSpaceMeasure) return true;
   const std::string question = FormatText(LoadText(IDS_SETUP_LOW_SPACE), std::to_string(MegabytesShown(measure)));
   return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo,

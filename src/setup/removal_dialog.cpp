@@ -20,7 +20,7 @@ bool RunRemovalWork(SetupEdge& edge, const SetupContext& context) {
     if (!entry.staysInside) continue;  // never installed, and nothing of ours to delete
     // Never through a link: the name would delete what the link points to. The folder walk
     // below asks about the link itself.
-    if (PassesThroughLink(edge.setupFiles, context.installPath, entry.target)) continue;
+    if (PassesThroughLink(edge.files, context.installPath, entry.target)) continue;
     if (DeleteIfPresent(edge, entry.target)) continue;
     ok = false;
     if (n == 1) {

@@ -23,7 +23,7 @@ std::string ConfirmationText(const SetupContext& context) {
 std::string CopyIntoSystemFolder(SetupEdge& edge, const SetupContext& context, const std::string& systemFolder) {
   for (unsigned k = 1; k <= kCopyNameCandidates; ++k) {
     const std::string copy = systemFolder + RemoverCopyName(context.setupFileName, context.folder, k);
-    const CopyOutcome outcome = edge.setupFiles.copy(context.modulePath, copy, false);
+    const CopyOutcome outcome = edge.files.copy(context.modulePath, copy, false);
     if (outcome == CopyOutcome::Copied) return copy;
     if (outcome != CopyOutcome::TargetExists) break;
   }
@@ -48,7 +48,7 @@ bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
   const std::string copy = CopyIntoSystemFolder(edge, context, systemFolder);
   bool started = false;
   if (!copy.empty()) {
-    edge.system.setCurrentFolder(systemFolder);
+    edge.files.setCurrentFolder(systemFolder);
     started = edge.system.startProgram(copy, Concat({"x ", context.modulePath}));
     if (!started) edge.files.removeFile(copy);  // ours, and no one will ever run it
   }

@@ -2,17 +2,15 @@
 #pragma once
 
 #include "platform/files.h"
-#include "setup/message_boxes.h"
 #include "platform/registry.h"
-#include "setup/setup_files.h"
-#include "setup/setup_system.h"
 #include "platform/shell_links.h"
+#include "setup/message_boxes.h"
+#include "setup/setup_system.h"
 
 namespace mogura {
 
 struct SetupEdge {
   FileSystem& files;
-  SetupFiles& setupFiles;
   Registry& registry;
   ShellLinks& links;
   ProgramManager& programManager;

@@ -38,7 +38,7 @@ bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* com
     return false;
   }
 
-  if (command->mode == SetupMode::Install) edge.system.setCurrentFolder(context->setupFolder);
+  if (command->mode == SetupMode::Install) edge.files.setCurrentFolder(context->setupFolder);
   if (command->mode == SetupMode::Remove) context->installPath = context->setupFolder;
   return true;
 }

@@ -1,5 +1,5 @@
-// The running system as the setup program sees it: its folders, its version, the current
-// folder and the start of programs.
+// The running system as the setup program sees it: its folders, its version and the start of
+// programs.
 #pragma once
 
 #include <string>
@@ -24,7 +24,6 @@ class SetupSystem {
   virtual std::string systemFolder() = 0;
   // The operating system's major version (4 and above have shell folders).
   virtual unsigned majorVersion() = 0;
-  virtual bool setCurrentFolder(const std::string& folder) = 0;
   // Starts `program` in a normal window, with `arguments` after its quoted path on its command
   // line, in the current folder, with the setup program's own rights. False when the system
   // cannot start it.

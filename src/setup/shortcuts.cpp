@@ -85,11 +85,11 @@ void CreateProgmanItems(SetupEdge& edge, const SetupContext& context, ShortcutPl
   if (place == ShortcutPlace::Programs) {
     commands.push_back(CreateGroupCommand(context.title));
     for (const Item& item : items) {
-      commands.push_back(AddItemCommand(ItemCommandLine(edge.setupFiles, item.target), item.name));
+      commands.push_back(AddItemCommand(ItemCommandLine(edge.files, item.target), item.name));
     }
   } else if (place == ShortcutPlace::Startup) {
     commands.push_back(ShowStartupGroupCommand());
-    commands.push_back(AddItemCommand(ItemCommandLine(edge.setupFiles, items.front().target), context.title));
+    commands.push_back(AddItemCommand(ItemCommandLine(edge.files, items.front().target), context.title));
   }
   if (!commands.empty()) edge.programManager.execute(commands);
 }

@@ -33,7 +33,7 @@ bool IsInstalledSetup(SetupEdge& edge, const SetupContext& context) {
   const std::string named = context.setupFolder + context.setupFileName;
   // The same file by another spelling: letters in another case, or its short (8.3) form.
   return EqualsNoCase(*installed, named) ||
-         EqualsNoCase(edge.setupFiles.shortPath(*installed), edge.setupFiles.shortPath(named));
+         EqualsNoCase(edge.files.shortPath(*installed), edge.files.shortPath(named));
 }
 
 void RemoveUninstallEntry(SetupEdge& edge, const SetupContext& context) {

@@ -21,7 +21,7 @@
 
 namespace mogura::test {
 
-class FakeDisk : public FileSystem, public SetupFiles {
+class FakeDisk : public FileSystem {
  public:
   struct Node {
     std::string path;  // as first spelled, without a trailing backslash
@@ -72,7 +72,6 @@ class FakeDisk : public FileSystem, public SetupFiles {
   }
   bool replaceFile(const std::string& from, const std::string& to) override;
 
-  // SetupFiles
   bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
   bool isLink(const std::string& path) override;
   bool removeLink(const std::string& path) override;
@@ -82,6 +81,10 @@ class FakeDisk : public FileSystem, public SetupFiles {
   bool freeSpace(const std::string& path, DiskFreeSpace* result) override;
   std::string shortPath(const std::string& path) override;
   bool deleteAtRestart(const std::string& path) override;
+  bool setCurrentFolder(const std::string& folder) override {
+    currentFolder = folder;
+    return true;
+  }
 
  private:
   std::string keyOf(const std::string& path) const;
@@ -186,10 +189,6 @@ class FakeSystem : public SetupSystem {
   std::string windowsFolder() override { return windows; }
   std::string systemFolder() override { return system; }
   unsigned majorVersion() override { return version; }
-  bool setCurrentFolder(const std::string& folder) override {
-    disk_.currentFolder = folder;
-    return true;
-  }
   bool startProgram(const std::string& program, const std::string& arguments) override {
     started.push_back({program, arguments, disk_.currentFolder});
     return startSucceeds;
@@ -241,7 +240,7 @@ struct FakeSetup {
   FakeProgramManager progman;
   FakeBoxes boxes;
   FakeSystem system{disk};
-  SetupEdge edge{disk, disk, registry, links, progman, boxes, system};
+  SetupEdge edge{disk, registry, links, progman, boxes, system};
 };
 
 // A text of the string table as a string, for building expected messages.

@@ -5,20 +5,18 @@
 #include "platform/win32/setup_message_boxes.h"
 #include "platform/win32/win32_program_manager.h"
 #include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_setup_files.h"
 #include "platform/win32/win32_setup_system.h"
 #include "platform/win32/win32_shell_links.h"
 
 namespace mogura::win32 {
 
 struct Win32SetupEdge {
-  Win32SetupFiles setupFiles;
   Win32Registry registry;
   Win32ShellLinks links;
   Win32ProgramManager programManager;
   SetupMessageBoxes boxes;
   Win32SetupSystem system;
-  SetupEdge edge{HostFileSystem(), setupFiles, registry, links, programManager, boxes, system};
+  SetupEdge edge{HostFileSystem(), registry, links, programManager, boxes, system};
 };
 
 }  // namespace mogura::win32

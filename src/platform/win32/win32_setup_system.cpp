@@ -58,10 +58,6 @@ unsigned Win32SetupSystem::majorVersion() {
   return version.dwMajorVersion;
 }
 
-bool Win32SetupSystem::setCurrentFolder(const std::string& folder) {
-  return SetCurrentDirectoryW(ToWide(folder).c_str()) != 0;
-}
-
 bool Win32SetupSystem::startProgram(const std::string& program, const std::string& arguments) {
   std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
   if (!arguments.empty()) commandLine += L" " + ToWide(arguments);
