@@ -54,8 +54,8 @@ void CopyDriver::finish() {
 
 void CopyDriver::tellNotStarted(const std::string& path, UserStart outcome) {
   if (outcome != UserStart::NotAsUser) return;
-  edge_.boxes.show(Concat({path, LoadText(IDS_SETUP_START_FROM_MENU)}), context_.title,
-                   MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+  edge_.ui.messageBoxWithCaption(Concat({path, LoadText(IDS_SETUP_START_FROM_MENU)}), context_.title,
+                                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace mogura

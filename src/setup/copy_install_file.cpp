@@ -13,7 +13,7 @@ bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
   if (!entry.staysInside ||
       PassesThroughLink(edge.files, std::string_view(entry.target).substr(0, entry.relativeStart),
                         entry.target)) {
-    ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+    ShowError(edge.ui, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
     return false;
   }
   for (std::size_t slash = FindCharDbcs(entry.target, '\\', entry.relativeStart); slash != std::string::npos;
@@ -29,12 +29,12 @@ bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
     case CopyOutcome::TargetExists:
       return true;
     case CopyOutcome::TargetInUse:
-      ShowError(edge.boxes, Concat({entry.target, LoadText(IDS_SETUP_TARGET_IN_USE)}));
+      ShowError(edge.ui, Concat({entry.target, LoadText(IDS_SETUP_TARGET_IN_USE)}));
       return false;
     case CopyOutcome::Failed:
       break;
   }
-  ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+  ShowError(edge.ui, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
   return false;
 }
 

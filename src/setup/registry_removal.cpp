@@ -85,7 +85,7 @@ void DeleteRegList(SetupEdge& edge, const SetupContext& context) {
     if (const auto key = ParseRegListValue(value)) {
       DeleteKeyTree(edge.registry, key->root, key->subkey);
     } else {
-      ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_REG_BROKEN)));
+      ShowError(edge.ui, std::string(LoadText(IDS_SETUP_REG_BROKEN)));
     }
   }
 }

@@ -25,8 +25,8 @@ bool RunRemovalWork(SetupEdge& edge, const SetupContext& context) {
     ok = false;
     if (n == 1) {
       // The main program is still running: keep the uninstall entry and shortcuts for a retry.
-      ShowError(edge.boxes, Concat({entry.target, LoadText(IDS_SETUP_MAIN_NOT_DELETED), context.title,
-                                    LoadText(IDS_SETUP_QUIT_AND_RETRY)}));
+      ShowError(edge.ui, Concat({entry.target, LoadText(IDS_SETUP_MAIN_NOT_DELETED), context.title,
+                                 LoadText(IDS_SETUP_QUIT_AND_RETRY)}));
       return false;
     }
   }

@@ -40,8 +40,8 @@ std::string RemoverCopyName(std::string_view setupFileName, std::string_view fol
 }
 
 bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
-  if (edge.boxes.show(ConfirmationText(context), context.title, MessageIcon::Information,
-                      MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
+  if (edge.ui.messageBoxWithCaption(ConfirmationText(context), context.title, MessageIcon::Information,
+                                    MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
     return false;
   }
   const std::string systemFolder = WithTrailingSeparator(edge.system.systemFolder(), kBackslash);
@@ -52,7 +52,7 @@ bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
     started = edge.system.startProgram(copy, Concat({"x ", context.modulePath}));
     if (!started) edge.files.removeFile(copy);  // ours, and no one will ever run it
   }
-  if (!started) ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_REMOVER_NOT_STARTED)));
+  if (!started) ShowError(edge.ui, std::string(LoadText(IDS_SETUP_REMOVER_NOT_STARTED)));
   return started;
 }
 

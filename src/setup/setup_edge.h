@@ -14,7 +14,7 @@ struct SetupEdge {
   Registry& registry;
   ShellLinks& links;
   ProgramManager& programManager;
-  MessageBoxes& boxes;
+  UserInteraction& ui;
   SetupSystem& system;
 };
 

@@ -520,8 +520,9 @@ void FakeRegistry::eraseTree(RegistryRoot root, const std::string& path) {
 
 // ---- FakeBoxes
 
-MessageAnswer FakeBoxes::show(const std::string& text, const std::string& caption, MessageIcon icon,
-                              MessageButtons buttons, MessageAnswer defaultAnswer) {
+MessageAnswer FakeBoxes::messageBoxWithCaption(const std::string& text, const std::string& caption,
+                                               MessageIcon icon, MessageButtons buttons,
+                                               MessageAnswer defaultAnswer) {
   shown.push_back({text, caption, icon, buttons, defaultAnswer});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (!answers.empty()) {

@@ -21,6 +21,9 @@
 
 namespace mogura::test {
 
+// A text of the string table as a string, for building expected messages.
+inline std::string Text(int id) { return std::string(LoadText(id)); }
+
 class FakeDisk : public FileSystem {
  public:
   struct Node {
@@ -165,10 +168,17 @@ struct ShownBox {
   MessageAnswer defaultAnswer;
 };
 
-class FakeBoxes : public MessageBoxes {
+// Setup's boxes all carry a caption of their own; a box without one is recorded with the
+// program's title.
+class FakeBoxes : public UserInteraction {
  public:
-  MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                     MessageButtons buttons, MessageAnswer defaultAnswer) override;
+  MessageAnswer messageBoxWithCaption(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) override;
+  MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                           MessageAnswer defaultAnswer) override {
+    return messageBoxWithCaption(text, Text(IDS_APP_TITLE), icon, buttons, defaultAnswer);
+  }
+  void setWaitCursor(bool) override {}
   // Questions take the queued answers first, then `answer`; an OK box answers OK.
   std::deque<MessageAnswer> answers;
   MessageAnswer answer = MessageAnswer::Yes;
@@ -242,9 +252,6 @@ struct FakeSetup {
   FakeSystem system{disk};
   SetupEdge edge{disk, registry, links, progman, boxes, system};
 };
-
-// A text of the string table as a string, for building expected messages.
-inline std::string Text(int id) { return std::string(LoadText(id)); }
 
 // "ソ" and "表": double-byte characters whose trail byte is a backslash.
 inline const std::string kSo = "\x83\x5C";

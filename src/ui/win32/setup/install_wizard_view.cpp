@@ -165,16 +165,16 @@ class CopyPage : public WizardSheetPage {
 // The sheet: centred, the owner of the message boxes while it is open.
 class InstallSheet : public Sheet {
  public:
-  explicit InstallSheet(SetupMessageBoxes& boxes) : boxes_(boxes) {}
+  explicit InstallSheet(Win32Interaction& ui) : ui_(ui) {}
 
  protected:
   void OnInitialized() override {
-    boxes_.setOwner(hwnd());
+    ui_.setOwner(hwnd());
     CentreOnScreen(hwnd());
   }
 
  private:
-  SetupMessageBoxes& boxes_;
+  Win32Interaction& ui_;
 };
 
 }  // namespace
@@ -185,12 +185,12 @@ bool RunInstallWizard(Win32SetupEdge& setup, SetupContext& context) {
   FolderPage folderPage(wizard);
   OptionsPage optionsPage(wizard);
   CopyPage copyPage(driver, wizard.caption());
-  InstallSheet sheet(setup.boxes);
+  InstallSheet sheet(setup.ui);
   sheet.AddPage(folderPage);
   sheet.AddPage(optionsPage);
   sheet.AddPage(copyPage);
   sheet.RunModal(nullptr, wizard.caption(), PSH_WIZARD);
-  setup.boxes.setOwner(nullptr);
+  setup.ui.setOwner(nullptr);
   if (!copyPage.finishPressed()) return false;
   driver.finish();
   return true;

@@ -11,7 +11,7 @@ namespace {
 
 class RemovalView : public Dialog {
  public:
-  RemovalView(RemovalDialog& removal, SetupMessageBoxes& boxes) : removal_(removal), boxes_(boxes) {}
+  RemovalView(RemovalDialog& removal, Win32Interaction& ui) : removal_(removal), ui_(ui) {}
 
  protected:
   static constexpr UINT_PTR kStartTimer = 1;
@@ -21,7 +21,7 @@ class RemovalView : public Dialog {
     SetWindowTextW(hwnd_, ToWide(removal_.caption()).c_str());
     SetDlgItemTextW(hwnd_, IDC_REMOVAL_TEXT, ToWide(removal_.workingText()).c_str());
     SetDlgItemTextW(hwnd_, IDOK, ToWide(removal_.closeButtonText()).c_str());
-    boxes_.setOwner(hwnd_);
+    ui_.setOwner(hwnd_);
     CentreOnScreen(hwnd_);
     SetTimer(hwnd_, kStartTimer, kStartDelayMs, nullptr);
     return true;
@@ -48,11 +48,11 @@ class RemovalView : public Dialog {
     if (done_) End(IDOK);
   }
   void OnCancel() override { OnOK(); }
-  void OnDestroy() override { boxes_.setOwner(nullptr); }
+  void OnDestroy() override { ui_.setOwner(nullptr); }
 
  private:
   RemovalDialog& removal_;
-  SetupMessageBoxes& boxes_;
+  Win32Interaction& ui_;
   bool done_ = false;
 };
 
@@ -60,7 +60,7 @@ class RemovalView : public Dialog {
 
 void RunRemovalDialog(Win32SetupEdge& setup, SetupContext& context) {
   RemovalDialog removal(setup.edge, context);
-  RemovalView view(removal, setup.boxes);
+  RemovalView view(removal, setup.ui);
   view.RunModal(nullptr, IDD_SETUP_REMOVAL);
   removal.finish();
 }
