@@ -8,7 +8,7 @@
 
 #include "mailstore/drawer_reader.h"
 #include "mailstore/drawer_spans.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ class CheckingReader : public mogura::DrawerReader {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\xFF');
-  mogura::test::MemoryFiles files;
-  files.put("list", input.substr(0, split));
+  mogura::test::MemoryDisk files;
+  files.addFile("list", input.substr(0, split));
   const std::string drawer = split == std::string::npos ? std::string() : input.substr(split + 1);
-  files.put("drawer", drawer);
+  files.addFile("drawer", drawer);
   // Odd sizes make some reads fail part way, as a drawer on a failing disk would.
-  if (size % 7 == 3) files.files["drawer"].failFrom = drawer.size() / 2;
+  if (size % 7 == 3) files.node("drawer")->readsFailFrom = drawer.size() / 2;
   for (int want = 0; want < 4; ++want) {
     CheckingReader reader(files, drawer.size());
     reader.setSource("drawer", (want & 1) != 0, (want & 2) != 0);

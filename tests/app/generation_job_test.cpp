@@ -5,18 +5,13 @@
 #include "app/make_command.h"
 #include "base/string_table.h"
 #include "support/drawer_writer.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
 
 using test::DrawerWriter;
-using test::FakeInteraction;
-using test::FakeShell;
-using test::FaultyFileSystem;
 using test::MailSpec;
-using test::TempFolder;
 
 const std::string kInbox(LoadText(IDS_RECEIVED_MAIL));
 
@@ -31,16 +26,10 @@ MailSpec PetMail(const std::string& date, const std::string& body = "hello\r\n")
   return MailSpec{.subject = "S", .date = date, .header = "X-Kurumin-Message: 2\r\n", .body = body};
 }
 
-std::string ReadFile(const std::string& path) {
-  std::string bytes;
-  EXPECT_TRUE(ReadWholeFile(HostFileSystem(), path, 1 << 24, &bytes)) << path;
-  return bytes;
-}
-
 class GenerationJobTest : public ::testing::Test {
  protected:
   GenerationJobTest() {
-    settings.petFolders.AddFolder(receive.path());
+    settings.petFolders.AddFolder(receive);
     settings.kind = kPetMailKind;
     settings.pickup.SetSortDir(true);  // oldest first: pages are written January first
   }
@@ -49,7 +38,13 @@ class GenerationJobTest : public ::testing::Test {
   void WriteMonths(int months) {
     DrawerWriter writer;
     for (int i = 0; i < months; ++i) writer.add(PetMail(MonthDate(i)));
-    ASSERT_TRUE(writer.write(receive.path(), kInbox));
+    ASSERT_TRUE(writer.write(receive, kInbox, files));
+  }
+
+  std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(files, path, 1 << 24, &bytes)) << path;
+    return bytes;
   }
 
   void DivideByMonth(bool index) {
@@ -74,29 +69,31 @@ class GenerationJobTest : public ::testing::Test {
     return texts;
   }
 
-  TempFolder receive, out;
+  test::Machine machine;
+  test::MemoryDisk& files = machine.disk;
+  const std::string receive = files.addFolder("C:\\Kurumin\\Mail");
+  const std::string out = files.addFolder("C:\\pages");
   AppSettings settings;
-  FakeInteraction ui;
-  FaultyFileSystem files;
+  test::ScriptedInteraction& ui = machine.ui;
   std::string written;
   std::vector<HandledFile> handled;
 };
 
 TEST_F(GenerationJobTest, ReadFailuresAndEmptyResultsEachShowTheirMessage) {
   // No list file at all.
-  EXPECT_FALSE(Run(out.file("a.htm")));
+  EXPECT_FALSE(Run(out + "a.htm"));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, LoadText(IDS_DRAWER_NOT_FOUND));
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
 
   // An empty list file: read, but nothing picked; the drawer is named.
-  ASSERT_TRUE(DrawerWriter().write(receive.path(), kInbox));
+  ASSERT_TRUE(DrawerWriter().write(receive, kInbox, files));
   ui.messages.clear();
-  EXPECT_FALSE(Run(out.file("a.htm")));
+  EXPECT_FALSE(Run(out + "a.htm"));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, FormatText(LoadText(IDS_NO_MAIL), kInbox));
   EXPECT_NE(ui.messages[0].text.find(kInbox), std::string::npos);
-  EXPECT_FALSE(HostFileSystem().exists(out.file("a.htm")));
+  EXPECT_FALSE(files.exists(out + "a.htm"));
   EXPECT_TRUE(written.empty());
 }
 
@@ -104,16 +101,16 @@ TEST_F(GenerationJobTest, EmptyDrawerNameOrOutputPathFailsSilently) {
   WriteMonths(1);
   EXPECT_FALSE(Run(""));
   GenerationJob job(settings, ui, files);
-  EXPECT_FALSE(job.run(out.file("a.htm")));  // no drawer set
+  EXPECT_FALSE(job.run(out + "a.htm"));  // no drawer set
   EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(GenerationJobTest, SinglePageIsWrittenOverAnExistingFile) {
   WriteMonths(3);
-  const std::string path = out.file("pets.htm");
+  const std::string path = out + "pets.htm";
   std::string old;
   for (int i = 0; i < 10000; ++i) old += "OLD-BYTES ";
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), path, old));
+  ASSERT_TRUE(test::WriteBytes(files, path, old));
   EXPECT_TRUE(Run(path));
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(written, path);
@@ -126,21 +123,21 @@ TEST_F(GenerationJobTest, SinglePageIsWrittenOverAnExistingFile) {
 
 TEST_F(GenerationJobTest, MissingOutputFolderGivesTheOutputMessageAndNoFile) {
   WriteMonths(1);
-  const std::string path = out.file("missing") + test::Sep() + "a.htm";
+  const std::string path = out + "missing\\a.htm";
   EXPECT_FALSE(Run(path));
   ASSERT_EQ(MessageTexts(), std::vector<std::string>{std::string(LoadText(IDS_OUTPUT_NOT_OPENED))});
-  EXPECT_FALSE(HostFileSystem().exists(path));
+  EXPECT_FALSE(files.exists(path));
   EXPECT_TRUE(written.empty());
 }
 
 TEST_F(GenerationJobTest, FailedPageWritesAreReportedOnceEachAndTheRestIsWritten) {
   WriteMonths(3);
   DivideByMonth(true);
-  const std::string path = out.file("pets.htm");
-  files.failingWrites = {out.file("pets200001.htm"), out.file("pets200003.htm")};
+  const std::string path = out + "pets.htm";
+  files.faults.failingWrites = {out + "pets200001.htm", out + "pets200003.htm"};
   EXPECT_FALSE(Run(path));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>(2, std::string(LoadText(IDS_WRITE_FAILED))));
-  EXPECT_NE(ReadFile(out.file("pets200002.htm")).find("hello"), std::string::npos);
+  EXPECT_NE(ReadFile(out + "pets200002.htm").find("hello"), std::string::npos);
   EXPECT_NE(ReadFile(path).find("pets200002.htm"), std::string::npos);  // the index was still written
   EXPECT_EQ(written, path);
 }
@@ -148,16 +145,16 @@ TEST_F(GenerationJobTest, FailedPageWritesAreReportedOnceEachAndTheRestIsWritten
 TEST_F(GenerationJobTest, APageFileThatCannotBeOpenedStopsTheRunAtOnce) {
   WriteMonths(3);
   DivideByMonth(true);
-  files.unopenable = {out.file("pets200002.htm")};
-  EXPECT_FALSE(Run(out.file("pets.htm")));
+  files.faults.unopenable = {out + "pets200002.htm"};
+  EXPECT_FALSE(Run(out + "pets.htm"));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(LoadText(IDS_OUTPUT_NOT_OPENED))});
-  EXPECT_TRUE(HostFileSystem().exists(out.file("pets200001.htm")));
-  EXPECT_FALSE(HostFileSystem().exists(out.file("pets200003.htm")));
-  EXPECT_FALSE(HostFileSystem().exists(out.file("pets.htm")));
+  EXPECT_TRUE(files.exists(out + "pets200001.htm"));
+  EXPECT_FALSE(files.exists(out + "pets200003.htm"));
+  EXPECT_FALSE(files.exists(out + "pets.htm"));
 }
 
 TEST_F(GenerationJobTest, DesktopOutputAsksOnlyAboveTenPages) {
-  const std::string path = out.file("desk.htm");
+  const std::string path = out + "desk.htm";
   DivideByMonth(true);
   settings.publish.setKeepUnchanged(false);  // every page is created again
 
@@ -180,7 +177,7 @@ TEST_F(GenerationJobTest, DesktopOutputAsksOnlyAboveTenPages) {
   EXPECT_TRUE(Run(path, true));
   EXPECT_EQ(files.created.size(), 12u);  // 11 pages and the index
   EXPECT_EQ(handled.size(), 12u);
-  EXPECT_TRUE(HostFileSystem().exists(out.file("desk200011.htm")));
+  EXPECT_TRUE(files.exists(out + "desk200011.htm"));
 
   // Not on the desktop: never asked.
   ui.messages.clear();
@@ -191,26 +188,26 @@ TEST_F(GenerationJobTest, DesktopOutputAsksOnlyAboveTenPages) {
 TEST_F(GenerationJobTest, WithoutIndexTheRunNamesNoFileToOpen) {
   WriteMonths(2);
   DivideByMonth(false);
-  FakeShell shell;
-  MakeRequest request{.drawer = kInbox, .toDesktop = false, .typedPath = out.file("p.htm"), .openBrowser = true};
+  test::RecordingShell& shell = machine.shell;
+  MakeRequest request{.drawer = kInbox, .toDesktop = false, .typedPath = out + "p.htm", .openBrowser = true};
   const MakeOutcome outcome = RunMakeCommand(settings, request, ui, shell, files);
   EXPECT_TRUE(outcome.ok);
   EXPECT_TRUE(outcome.writtenPath.empty());
   EXPECT_TRUE(shell.opened.empty());
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(LoadText(IDS_MADE_OK))});
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
-  EXPECT_TRUE(HostFileSystem().exists(out.file("p200001.htm")));
-  EXPECT_FALSE(HostFileSystem().exists(out.file("p.htm")));
+  EXPECT_TRUE(files.exists(out + "p200001.htm"));
+  EXPECT_FALSE(files.exists(out + "p.htm"));
   EXPECT_EQ(ui.waitDepth, 0);
   EXPECT_EQ(ui.waitCursorShown, 1);
 }
 
 TEST_F(GenerationJobTest, MakeCommandOpensTheWrittenPageOrShowsSuccess) {
   WriteMonths(1);
-  FakeShell shell;
-  MakeRequest request{.drawer = kInbox, .toDesktop = false, .typedPath = out.file("p.htm"), .openBrowser = true};
+  test::RecordingShell& shell = machine.shell;
+  MakeRequest request{.drawer = kInbox, .toDesktop = false, .typedPath = out + "p.htm", .openBrowser = true};
   EXPECT_TRUE(RunMakeCommand(settings, request, ui, shell, files).ok);
-  EXPECT_EQ(shell.opened, std::vector<std::string>{out.file("p.htm")});
+  EXPECT_EQ(shell.opened, std::vector<std::string>{out + "p.htm"});
   EXPECT_TRUE(ui.messages.empty());
 
   request.openBrowser = false;
@@ -220,10 +217,10 @@ TEST_F(GenerationJobTest, MakeCommandOpensTheWrittenPageOrShowsSuccess) {
 }
 
 TEST_F(GenerationJobTest, DesktopFileNamesUseTheKindTitleAndTheDrawerName) {
-  FakeShell shell;
-  shell.desktop = out.path() + "Desktop";
+  test::RecordingShell& shell = machine.shell;
+  shell.desktop = out + "Desktop";
   const MakeRequest request{.drawer = kInbox, .toDesktop = true, .typedPath = "", .openBrowser = false};
-  const char sep = HostFileSystem().separator();
+  const char sep = files.separator();
   settings.kind = kPetMailKind;
   EXPECT_EQ(OutputPathFor(settings, request, shell, sep),
             shell.desktop + sep + std::string(LoadText(IDS_TITLE_PET_MAIL)) + "(" + kInbox + ").htm");
@@ -239,9 +236,9 @@ TEST_F(GenerationJobTest, DesktopFileNamesUseTheKindTitleAndTheDrawerName) {
 TEST_F(GenerationJobTest, AFormatWithoutItsPagesIsReportedAsAWriteFailure) {
   WriteMonths(2);
   settings.formats.setActiveIdentifier("NoSuchFormat");
-  EXPECT_FALSE(Run(out.file("p.htm")));
+  EXPECT_FALSE(Run(out + "p.htm"));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(LoadText(IDS_WRITE_FAILED))});
-  EXPECT_FALSE(HostFileSystem().exists(out.file("p.htm")));
+  EXPECT_FALSE(files.exists(out + "p.htm"));
 }
 
 TEST_F(GenerationJobTest, DamagedDrawersNeverCrashTheJob) {
@@ -253,19 +250,19 @@ TEST_F(GenerationJobTest, DamagedDrawersNeverCrashTheJob) {
   hostile.bodyOffset = 0x10u;  // below the header offset
   hostile.bodyLength = 0xFFFFFFFFu;
   writer.add(hostile);
-  ASSERT_TRUE(writer.write(receive.path(), kInbox));
-  EXPECT_FALSE(Run(out.file("p.htm")));
+  ASSERT_TRUE(writer.write(receive, kInbox, files));
+  EXPECT_FALSE(Run(out + "p.htm"));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(LoadText(IDS_DRAWER_NOT_FOUND))});
-  EXPECT_FALSE(HostFileSystem().exists(out.file("p.htm")));  // a failed read writes nothing
+  EXPECT_FALSE(files.exists(out + "p.htm"));  // a failed read writes nothing
 
   // Truncated and garbled lists: whatever is read must end in a message or pages.
   for (std::size_t cut = 1; cut < writer.listBytes().size(); cut += 7) {
     DrawerWriter damaged = writer;
     damaged.listBytes().resize(cut);
     damaged.listBytes()[cut / 2] ^= 0x5A;
-    ASSERT_TRUE(damaged.write(receive.path(), kInbox));
+    ASSERT_TRUE(damaged.write(receive, kInbox, files));
     ui.messages.clear();
-    const bool ok = Run(out.file("p.htm"));
+    const bool ok = Run(out + "p.htm");
     EXPECT_TRUE(ok || ui.messages.size() == 1u) << cut;
   }
 }

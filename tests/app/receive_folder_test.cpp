@@ -11,7 +11,7 @@
 #include "app/generation_job.h"
 #include "base/string_table.h"
 #include "support/drawer_writer.h"
-#include "support/fake_platform.h"
+#include "support/machine.h"
 #include "support/poll.h"
 #include "support/temp_folder.h"
 
@@ -19,7 +19,6 @@ namespace mogura {
 namespace {
 
 using test::DrawerWriter;
-using test::FakeInteraction;
 using test::MailSpec;
 using test::TempFolder;
 
@@ -50,22 +49,21 @@ std::map<std::filesystem::path, std::pair<std::string, std::filesystem::file_tim
 
 class ReceiveFolderTest : public ::testing::Test {
  protected:
-  ReceiveFolderTest() {
-    settings.petFolders.AddFolder(receive.path());
-    settings.kind = kPetMailKind;
-  }
+  ReceiveFolderTest() { settings.kind = kPetMailKind; }
   bool Run(FileSystem& files, const std::string& outputPath) {
     GenerationJob job(settings, ui, files);
     job.setDrawer(kInbox);
     return job.run(outputPath);
   }
 
-  TempFolder receive, out;
   AppSettings settings;
-  FakeInteraction ui;
+  test::ScriptedInteraction ui;
 };
 
+// On the host's own files: their modification times are what shows a write.
 TEST_F(ReceiveFolderTest, ARunLeavesEveryFileOfTheReceiveFolderAsItWas) {
+  TempFolder receive, out;
+  settings.petFolders.AddFolder(receive.path());
   ASSERT_TRUE(PetMails(40, 300).write(receive.path(), kInbox));
   ASSERT_TRUE(PetMails(3, 10).write(receive.path(), "other"));
   const auto before = Snapshot(receive.path());
@@ -115,17 +113,16 @@ class ChangingFile : public InputFile {
   std::uint64_t furthest_ = 0;
 };
 
-// The host file system, except that the file whose name ends in `suffix` changes as it is read.
-class ChangingFiles : public test::FaultyFileSystem {
+// The machine's disk, except that the file whose name ends in `suffix` changes as it is read.
+class ChangingFiles : public test::MemoryDisk {
  public:
   ChangingFiles(std::string suffix, ChangingFile::Change change, int changeAfter)
       : suffix_(std::move(suffix)), change_(std::move(change)), changeAfter_(changeAfter) {}
   std::unique_ptr<InputFile> openRead(const std::string& path) override {
     if (path.size() < suffix_.size() || path.compare(path.size() - suffix_.size(), suffix_.size(), suffix_) != 0)
-      return FaultyFileSystem::openRead(path);
-    std::string bytes;
-    if (!ReadWholeFile(HostFileSystem(), path, 1 << 26, &bytes)) return nullptr;
-    return std::make_unique<ChangingFile>(std::move(bytes), change_, changeAfter_);
+      return MemoryDisk::openRead(path);
+    if (!exists(path) || isDirectory(path)) return nullptr;
+    return std::make_unique<ChangingFile>(bytesOf(path), change_, changeAfter_);
   }
 
  private:
@@ -136,8 +133,9 @@ class ChangingFiles : public test::FaultyFileSystem {
 
 TEST_F(ReceiveFolderTest, FilesChangingWhileReadGiveTheMailsAsReadOrTheDrawerMessage) {
   // Large enough for several reads of the list (64 KiB each) and of the drawer (1 MiB blocks).
+  const std::string receive = "C:\\Kurumin\\Mail\\", out = "C:\\pages\\";
+  settings.petFolders.AddFolder(receive);
   const DrawerWriter writer = PetMails(3000, 800);
-  ASSERT_TRUE(writer.write(receive.path(), kInbox));
   ASSERT_GT(writer.drawerBytes().size(), 2u * 1024 * 1024);
   const std::string other = PetMails(50, 20000).drawerBytes();  // as if the host wrote a new file
   const std::map<std::string, ChangingFile::Change> changes{
@@ -152,8 +150,10 @@ TEST_F(ReceiveFolderTest, FilesChangingWhileReadGiveTheMailsAsReadOrTheDrawerMes
       for (int after = 1; after <= 3; ++after) {
         SCOPED_TRACE(suffix + " " + name + " after read " + std::to_string(after));
         ChangingFiles files(suffix, change, after);
+        files.addFolder(out);
+        ASSERT_TRUE(writer.write(files.addFolder(receive), kInbox, files));
         ui.messages.clear();
-        const bool ok = Run(files, out.file("p.htm"));
+        const bool ok = Run(files, out + "p.htm");
         if (ok) {
           EXPECT_TRUE(ui.messages.empty());
         } else {

@@ -11,18 +11,15 @@
 #include "base/string_table.h"
 #include "store/regedit4_file.h"
 #include "support/drawer_writer.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
 
 using test::DrawerWriter;
-using test::FakeInteraction;
-using test::FaultyFileSystem;
 using test::FileOp;
 using test::MailSpec;
-using test::TempFolder;
+using test::MemoryDisk;
 
 const std::string kInbox(LoadText(IDS_RECEIVED_MAIL));
 constexpr FileOp kPageOps[] = {FileOp::kOpen, FileOp::kWrite, FileOp::kClose};
@@ -36,9 +33,15 @@ const char* Name(FileOp op) {
   }
 }
 
-std::string Read(const std::string& path) {
+std::string Read(MemoryDisk& files, const std::string& path) {
   std::string bytes;
-  return ReadWholeFile(HostFileSystem(), path, 1 << 26, &bytes) ? bytes : "<none>";
+  return ReadWholeFile(files, path, 1 << 26, &bytes) ? bytes : "<none>";
+}
+
+// A new empty folder on `files`, ending in its separator.
+std::string NewFolder(MemoryDisk& files) {
+  static int made = 0;
+  return files.addFolder("C:\\run" + std::to_string(++made));
 }
 
 class WriteFaultTest : public ::testing::Test {
@@ -52,52 +55,52 @@ class WriteFaultTest : public ::testing::Test {
                           .header = "X-Kurumin-Message: 2\r\n",
                           .body = std::string(600, 'b') + "\r\n"});
     }
-    EXPECT_TRUE(writer.write(receive.path(), kInbox));
-    settings.petFolders.AddFolder(receive.path());
+    EXPECT_TRUE(writer.write(receive, kInbox, files));
+    settings.petFolders.AddFolder(receive);
     settings.kind = kPetMailKind;
     settings.pickup.SetSortDir(true);
   }
 
   // Runs the job into a fresh folder; returns the bytes of every file it left there.
-  std::map<std::string, std::string> RunInto(const TempFolder& folder, bool* ok) {
+  std::map<std::string, std::string> RunInto(const std::string& folder, bool* ok) {
     ui.messages.clear();
     GenerationJob job(settings, ui, files);
     job.setDrawer(kInbox);
-    *ok = job.run(folder.file("pets.htm"));
+    *ok = job.run(folder + "pets.htm");
     std::vector<std::string> names;
-    EXPECT_TRUE(HostFileSystem().findFiles(folder.path(), "*", &names));
+    EXPECT_TRUE(files.findFiles(folder, "*", &names));
     std::map<std::string, std::string> written;
-    for (const std::string& name : names) written[folder.file(name)] = Read(folder.file(name));
+    for (const std::string& name : names) written[folder + name] = Read(files, folder + name);
     return written;
   }
 
   // Walks every open, write and close of the run and checks each fault's outcome.
   void WalkFaults() {
-    TempFolder cleanFolder;
+    const std::string cleanFolder = NewFolder(files);
     bool ok = false;
-    files.failNth(FileOp::kOpen, 0);
+    files.faults.failNth(FileOp::kOpen, 0);
     const std::map<std::string, std::string> clean = RunInto(cleanFolder, &ok);
     ASSERT_TRUE(ok);
-    const std::vector<std::string> opened = files.pathsOf(FileOp::kOpen);  // in the order written
+    const std::vector<std::string> opened = files.faults.pathsOf(FileOp::kOpen);  // in the order written
     std::map<FileOp, std::vector<std::string>> pathOf;
-    for (FileOp op : kPageOps) pathOf[op] = files.pathsOf(op);
+    for (FileOp op : kPageOps) pathOf[op] = files.faults.pathsOf(op);
     ASSERT_GT(pathOf[FileOp::kWrite].size(), opened.size());  // some page takes several writes
 
     for (FileOp op : kPageOps) {
       for (std::size_t n = 1; n <= pathOf[op].size(); ++n) {
         SCOPED_TRACE(std::string(Name(op)) + " " + std::to_string(n));
-        TempFolder folder;
-        files.failNth(op, static_cast<int>(n));
+        const std::string folder = NewFolder(files);
+        files.faults.failNth(op, static_cast<int>(n));
         const auto left = RunInto(folder, &ok);
         EXPECT_FALSE(ok);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, LoadText(op == FileOp::kOpen ? IDS_OUTPUT_NOT_OPENED : IDS_WRITE_FAILED));
         // The file of the fault, by its name: the clean run wrote into another folder.
-        const std::string faulty = pathOf[op][n - 1].substr(cleanFolder.path().size());
+        const std::string faulty = pathOf[op][n - 1].substr(cleanFolder.size());
         bool after = false;
         for (const std::string& path : opened) {
-          const std::string name = path.substr(cleanFolder.path().size());
-          const std::string here = folder.file(name);
+          const std::string name = path.substr(cleanFolder.size());
+          const std::string here = folder + name;
           if (name == faulty) {
             if (op == FileOp::kOpen) {
               EXPECT_EQ(left.count(here), 0u);
@@ -120,43 +123,43 @@ class WriteFaultTest : public ::testing::Test {
   // ones: each is replaced beside the old file, so a fault leaves every file whole, old or new,
   // with the one message of a failed write.
   void WalkFaultsOverOldFiles() {
-    TempFolder cleanFolder;
+    const std::string cleanFolder = NewFolder(files);
     bool ok = false;
-    files.failNth(FileOp::kOpen, 0);
+    files.faults.failNth(FileOp::kOpen, 0);
     const std::map<std::string, std::string> clean = RunInto(cleanFolder, &ok);
     ASSERT_TRUE(ok);
-    auto fillWithOld = [&](const TempFolder& folder) {
+    auto fillWithOld = [&](const std::string& folder) {
       for (const auto& [path, bytes] : clean) {
-        const std::string name = path.substr(cleanFolder.path().size());
-        ASSERT_TRUE(test::WriteBytes(HostFileSystem(), folder.file(name), "old " + name));
+        const std::string name = path.substr(cleanFolder.size());
+        ASSERT_TRUE(test::WriteBytes(files, folder + name, "old " + name));
       }
     };
-    TempFolder dryFolder;
+    const std::string dryFolder = NewFolder(files);
     fillWithOld(dryFolder);
-    files.failNth(FileOp::kOpen, 0);
+    files.faults.failNth(FileOp::kOpen, 0);
     ASSERT_EQ(RunInto(dryFolder, &ok).size(), clean.size());
     ASSERT_TRUE(ok);
     std::map<FileOp, std::vector<std::string>> pathOf;
-    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename}) pathOf[op] = files.pathsOf(op);
+    for (FileOp op : {FileOp::kOpen, FileOp::kWrite, FileOp::kClose, FileOp::kRename}) pathOf[op] = files.faults.pathsOf(op);
     ASSERT_EQ(pathOf[FileOp::kRename].size(), clean.size()) << "every file differs, so every file is replaced";
 
     for (const auto& [op, paths] : pathOf) {
       for (std::size_t n = 1; n <= paths.size(); ++n) {
         SCOPED_TRACE(std::string(Name(op)) + " " + std::to_string(n));
-        TempFolder folder;
+        const std::string folder = NewFolder(files);
         fillWithOld(folder);
-        files.failNth(op, static_cast<int>(n));
+        files.faults.failNth(op, static_cast<int>(n));
         const auto left = RunInto(folder, &ok);
         EXPECT_FALSE(ok);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, LoadText(IDS_WRITE_FAILED));
         ASSERT_EQ(left.size(), clean.size()) << "a temporary file was left";
-        std::string faulty = paths[n - 1].substr(dryFolder.path().size());
+        std::string faulty = paths[n - 1].substr(dryFolder.size());
         if (faulty.size() > 4 && faulty.substr(faulty.size() - 4) == ".new") faulty.resize(faulty.size() - 4);
         for (const auto& [path, bytes] : clean) {
-          const std::string name = path.substr(cleanFolder.path().size());
-          ASSERT_EQ(left.count(folder.file(name)), 1u) << name;
-          const std::string& now = left.at(folder.file(name));
+          const std::string name = path.substr(cleanFolder.size());
+          ASSERT_EQ(left.count(folder + name), 1u) << name;
+          const std::string& now = left.at(folder + name);
           if (name == faulty) {
             EXPECT_EQ(now, "old " + name) << "the file of the fault is not the old one";
           } else {
@@ -168,10 +171,11 @@ class WriteFaultTest : public ::testing::Test {
   }
 
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar"};
-  TempFolder receive;
+  test::Machine machine;
+  MemoryDisk& files = machine.disk;
+  const std::string receive = files.addFolder("C:\\Kurumin\\Mail");
   AppSettings settings;
-  FakeInteraction ui;
-  FaultyFileSystem files;
+  test::ScriptedInteraction& ui = machine.ui;
 };
 
 TEST_F(WriteFaultTest, EveryFaultOfASinglePageRun) { WalkFaults(); }
@@ -196,18 +200,18 @@ TEST_F(WriteFaultTest, AFeedThatCannotBeWrittenGivesOneMessageAndThePagesStay) {
   settings.publish.setFeedUrl("http://example.org/");
   for (bool unopenable : {true, false}) {
     SCOPED_TRACE(unopenable);
-    TempFolder folder;
-    const std::string feed = folder.file("pets.xml");
-    files.unopenable.clear();
-    files.failingWrites.clear();
-    (unopenable ? files.unopenable : files.failingWrites).insert(feed);
+    const std::string folder = NewFolder(files);
+    const std::string feed = folder + "pets.xml";
+    files.faults.unopenable.clear();
+    files.faults.failingWrites.clear();
+    (unopenable ? files.faults.unopenable : files.faults.failingWrites).insert(feed);
     bool ok = true;
     const auto left = RunInto(folder, &ok);
     EXPECT_FALSE(ok);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, LoadText(IDS_WRITE_FAILED));
-    ASSERT_EQ(left.count(folder.file("pets.htm")), 1u);
-    EXPECT_GT(left.at(folder.file("pets.htm")).size(), 100000u);
+    ASSERT_EQ(left.count(folder + "pets.htm"), 1u);
+    EXPECT_GT(left.at(folder + "pets.htm").size(), 100000u);
   }
 }
 
@@ -223,20 +227,21 @@ class ExportFaultTest : public ::testing::Test {
     return RunCli({"settings", "export", out}, platform);
   }
 
-  TempFolder temp;
-  FaultyFileSystem files;
-  test::FakeShell shell;
+  test::Machine machine;
+  MemoryDisk& files = machine.disk;
+  test::RecordingShell& shell = machine.shell;
+  const std::string temp = files.addFolder("C:\\settings");
   std::string err;
   CliPlatform platform;
 };
 
 TEST_F(ExportFaultTest, AFailedExportLeavesTheOldFileWholeOrNoFile) {
-  const std::string out = temp.file("settings.reg");
-  files.failNth(FileOp::kOpen, 0);
+  const std::string out = temp + "settings.reg";
+  files.faults.failNth(FileOp::kOpen, 0);
   ASSERT_EQ(Export(out), kCliSuccess) << err;
-  const std::string exported = Read(out);
+  const std::string exported = Read(files, out);
   std::map<FileOp, std::size_t> count;
-  for (const auto& logged : files.ops) ++count[logged.op];
+  for (const auto& logged : files.faults.ops) ++count[logged.op];
   ASSERT_EQ(count[FileOp::kRename], 1u);
 
   for (bool oldFile : {true, false}) {
@@ -244,21 +249,21 @@ TEST_F(ExportFaultTest, AFailedExportLeavesTheOldFileWholeOrNoFile) {
       for (std::size_t n = 1; n <= count[op]; ++n) {
         SCOPED_TRACE(std::string(oldFile ? "over an old file, " : "no old file, ") + Name(op) + " " +
                      std::to_string(n));
-        if (oldFile) ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
-        else HostFileSystem().removeFile(out);
-        files.failNth(op, static_cast<int>(n));
+        if (oldFile) ASSERT_TRUE(test::WriteBytes(files, out, "old settings"));
+        else files.removeFile(out);
+        files.faults.failNth(op, static_cast<int>(n));
         EXPECT_EQ(Export(out), kCliJobFailed);
         EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
-        EXPECT_EQ(Read(out), oldFile ? "old settings" : "<none>");
+        EXPECT_EQ(Read(files, out), oldFile ? "old settings" : "<none>");
         std::vector<std::string> names;
-        ASSERT_TRUE(HostFileSystem().findFiles(temp.path(), "*", &names));
+        ASSERT_TRUE(files.findFiles(temp, "*", &names));
         EXPECT_EQ(names.size(), oldFile ? 1u : 0u) << "a temporary file was left";
       }
     }
   }
-  files.failNth(FileOp::kOpen, 0);
+  files.faults.failNth(FileOp::kOpen, 0);
   EXPECT_EQ(Export(out), kCliSuccess);
-  EXPECT_EQ(Read(out), exported);
+  EXPECT_EQ(Read(files, out), exported);
 }
 
 // An export stopped at any moment (a killed process, a full disk) leaves the old file or the
@@ -272,41 +277,41 @@ TEST_F(ExportFaultTest, AnExportStoppedBeforeOrAfterItsRenameLeavesTheOldOrTheNe
     for (int i = 0; i < 8000; ++i) settings.petFolders.AddFolder("C:\\Kurumin" + std::to_string(i) + "\\");
     ASSERT_TRUE(settings.Save(MemoryRootKey(tree)));
   }
-  const std::string source = temp.file("source.reg");
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), source, FormatRegedit4(*tree, SettingsRootPath("mogura"))));
-  const std::string out = temp.file("out.reg");
+  const std::string source = temp + "source.reg";
+  ASSERT_TRUE(test::WriteBytes(files, source, FormatRegedit4(*tree, SettingsRootPath("mogura"))));
+  const std::string out = temp + "out.reg";
   const auto exportFrom = [&] {
     err.clear();
     return RunCli({"settings", "export", out, "--settings", source}, platform);
   };
-  files.failNth(FileOp::kOpen, 0);
+  files.faults.failNth(FileOp::kOpen, 0);
   ASSERT_EQ(exportFrom(), kCliSuccess) << err;
-  const std::string fresh = Read(out);
+  const std::string fresh = Read(files, out);
   ASSERT_GT(fresh.size(), 200000u);
 
   // Stopped right after the rename: the new file whole. Before it, the file itself was never
   // opened, written or closed, so until then it was the old one.
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
-  files.failNth(FileOp::kOpen, 0);
+  ASSERT_TRUE(test::WriteBytes(files, out, "old settings"));
+  files.faults.failNth(FileOp::kOpen, 0);
   ASSERT_EQ(exportFrom(), kCliSuccess) << err;
-  EXPECT_EQ(Read(out), fresh);
-  ASSERT_FALSE(files.ops.empty());
-  EXPECT_EQ(files.ops.back().op, FileOp::kRename);
-  EXPECT_EQ(files.ops.back().path, out);
+  EXPECT_EQ(Read(files, out), fresh);
+  ASSERT_FALSE(files.faults.ops.empty());
+  EXPECT_EQ(files.faults.ops.back().op, FileOp::kRename);
+  EXPECT_EQ(files.faults.ops.back().path, out);
   bool closedBeforeRename = false;
-  for (std::size_t i = 0; i + 1 < files.ops.size(); ++i) {
-    EXPECT_NE(files.ops[i].path, out) << Name(files.ops[i].op) << " of the file itself";
-    closedBeforeRename = closedBeforeRename || files.ops[i].op == FileOp::kClose;
+  for (std::size_t i = 0; i + 1 < files.faults.ops.size(); ++i) {
+    EXPECT_NE(files.faults.ops[i].path, out) << Name(files.faults.ops[i].op) << " of the file itself";
+    closedBeforeRename = closedBeforeRename || files.faults.ops[i].op == FileOp::kClose;
   }
   EXPECT_TRUE(closedBeforeRename);
 
   // Stopped right before the rename: the old file whole, and no temporary file left.
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), out, "old settings"));
-  files.failNth(FileOp::kRename, 1);
+  ASSERT_TRUE(test::WriteBytes(files, out, "old settings"));
+  files.faults.failNth(FileOp::kRename, 1);
   EXPECT_EQ(exportFrom(), kCliJobFailed);
-  EXPECT_EQ(Read(out), "old settings");
+  EXPECT_EQ(Read(files, out), "old settings");
   std::vector<std::string> names;
-  ASSERT_TRUE(HostFileSystem().findFiles(temp.path(), "*", &names));
+  ASSERT_TRUE(files.findFiles(temp, "*", &names));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"out.reg", "source.reg"}));
 }

@@ -6,7 +6,7 @@
 
 #include "mailstore/drawer_reader.h"
 #include "mailstore/mail_date.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {
@@ -14,7 +14,7 @@ namespace {
 
 using test::DrawerWriter;
 using test::MailSpec;
-using test::MemoryFiles;
+using test::MemoryDisk;
 
 class Random {
  public:
@@ -63,12 +63,12 @@ TEST(DrawerFuzz, MutatedListsAndDrawersNeverCrashOrOverAllocate) {
   writer.add(MailSpec{.subject = "c", .header = "", .body = "three\r\n\r\n", .extraText = "x\x01y"});
   Random random(20000104);
   for (int round = 0; round < 3000; ++round) {
-    MemoryFiles files;
+    MemoryDisk files;
     std::string list = writer.listBytes();
     std::string drawer = writer.drawerBytes();
     Mutate(random.below(4) ? list : drawer, random);
-    files.put("l", list);
-    files.put("d", drawer);
+    files.addFile("l", list);
+    files.addFile("d", drawer);
     DrawerReader reader("l", files);
     reader.setSource("d", random.below(2) != 0, random.below(2) != 0);
     MailList result;

@@ -7,7 +7,7 @@
 
 #include "mailstore/drawer_reader.h"
 #include "mailstore/drawer_spans.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {
@@ -15,7 +15,7 @@ namespace {
 
 using test::DrawerWriter;
 using test::MailSpec;
-using test::MemoryFiles;
+using test::MemoryDisk;
 
 const std::string kList = "/in/list.krl";
 const std::string kDrawer = "/in/drawer.krm";
@@ -30,7 +30,7 @@ MailSpec Mail(int i) {
 // The drawer of `mails` (in list order) whose texts lie in the file in `fileOrder`, each
 // followed by `gap` unused bytes. Returns the bytes of all header and body ranges.
 std::uint64_t LayOut(const std::vector<MailSpec>& mails, const std::vector<std::size_t>& fileOrder, std::size_t gap,
-                     MemoryFiles* files) {
+                     MemoryDisk* files) {
   std::string drawer;
   std::vector<std::uint32_t> at(mails.size());
   for (std::size_t i : fileOrder) {
@@ -49,8 +49,8 @@ std::uint64_t LayOut(const std::vector<MailSpec>& mails, const std::vector<std::
     record.body.clear();
     writer.add(record);
   }
-  files->put(kList, writer.listBytes());
-  files->put(kDrawer, drawer);
+  files->addFile(kList, writer.listBytes());
+  files->addFile(kDrawer, drawer);
   return needed;
 }
 
@@ -60,7 +60,7 @@ struct Outcome {
   std::vector<std::vector<std::string>> bodies, headers;
 };
 
-Outcome Read(MemoryFiles& files) {
+Outcome Read(MemoryDisk& files) {
   DrawerReader reader(kList, files);
   reader.setSource(kDrawer, true, true);
   MailList result;
@@ -80,7 +80,7 @@ TEST(DrawerLayout, AnyLayoutGivesTheMailsOfTheListOrderAndReadsEachByteOnce) {
   std::vector<std::size_t> order(mails.size());
   std::iota(order.begin(), order.end(), 0);
 
-  MemoryFiles inOrder;
+  MemoryDisk inOrder;
   LayOut(mails, order, 0, &inOrder);
   const Outcome expected = Read(inOrder);
   ASSERT_TRUE(expected.ok);
@@ -99,14 +99,14 @@ TEST(DrawerLayout, AnyLayoutGivesTheMailsOfTheListOrderAndReadsEachByteOnce) {
   for (const Layout& layout : {Layout{"reversed", reversed, 0}, Layout{"shuffled", shuffled, 0},
                                Layout{"gaps", order, 3000}, Layout{"small gaps", shuffled, 5}}) {
     SCOPED_TRACE(layout.name);
-    MemoryFiles files;
+    MemoryDisk files;
     const std::uint64_t needed = LayOut(mails, layout.order, layout.gap, &files);
     const Outcome got = Read(files);
     EXPECT_TRUE(got.ok);
     EXPECT_EQ(got.subjects, expected.subjects);
     EXPECT_EQ(got.headers, expected.headers);
     EXPECT_EQ(got.bodies, expected.bodies);
-    const std::uint64_t fromDrawer = files.bytesRead - files.files[kList].bytes.size();
+    const std::uint64_t fromDrawer = files.bytesRead - files.bytesOf(kList).size();
     EXPECT_GE(fromDrawer, needed);
     EXPECT_LE(fromDrawer, needed + needed / 16);
     EXPECT_LE(files.largestRequest, 1024u * 1024u);
@@ -115,11 +115,11 @@ TEST(DrawerLayout, AnyLayoutGivesTheMailsOfTheListOrderAndReadsEachByteOnce) {
 
 TEST(DrawerLayout, AFailedMailDropsTheMailsAfterItInTheListThoughReadBefore) {
   std::vector<MailSpec> mails{Mail(0), Mail(1), Mail(2), Mail(3)};
-  MemoryFiles files;
+  MemoryDisk files;
   // In the file: m0, m3, m2, m1; only m1, the last, cannot be read.
   LayOut(mails, {0, 3, 2, 1}, 0, &files);
-  const std::string& drawer = files.files[kDrawer].bytes;
-  files.files[kDrawer].failFrom = drawer.find("X-Number: 1");
+  const std::string drawer = files.bytesOf(kDrawer);
+  files.node(kDrawer)->readsFailFrom = drawer.find("X-Number: 1");
   const Outcome got = Read(files);
   EXPECT_FALSE(got.ok);
   EXPECT_EQ(got.subjects, (std::vector<std::string>{"m0"}));
@@ -128,7 +128,7 @@ TEST(DrawerLayout, AFailedMailDropsTheMailsAfterItInTheListThoughReadBefore) {
 // The read plan itself.
 class SpanReading : public ::testing::Test {
  protected:
-  SpanReading() { files.put("d", Digits(10000)); }
+  SpanReading() { files.addFile("d", Digits(10000)); }
   static std::string Digits(std::size_t n) {
     std::string s;
     for (std::size_t i = 0; i < n; ++i) s += static_cast<char>('0' + i % 10);
@@ -146,7 +146,7 @@ class SpanReading : public ::testing::Test {
         maxBlock);
     return seen;
   }
-  MemoryFiles files;
+  MemoryDisk files;
 };
 
 TEST_F(SpanReading, NearSpansShareOneReadAndFarOnesDoNot) {
@@ -173,7 +173,7 @@ TEST_F(SpanReading, BlocksStayWithinTheirSizeAndOverlapsAreServedFromThem) {
 }
 
 TEST_F(SpanReading, AnErrorFailsOnlyTheSpansWhoseBytesItHolds) {
-  files.files["d"].failFrom = 500;
+  files.node("d")->readsFailFrom = 500;
   const auto seen = Visit({{100, 150, 0}, {450, 520, 1}, {600, 610, 2}, {160, 170, 3}});
   EXPECT_EQ(seen, (std::vector<std::string>{"0:" + Digits(150).substr(100), "3:" + Digits(170).substr(160),
                                             "1:failed", "2:failed"}));
@@ -187,8 +187,8 @@ TEST_F(SpanReading, AnErrorFailsOnlyTheSpansWhoseBytesItHolds) {
 }
 
 TEST_F(SpanReading, AFileThatShrankGivesTheBytesStillThere) {
-  files.files["d"].bytes.resize(120);  // it still claims 10000 bytes
-  files.files["d"].claimedSize = 10000;
+  files.node("d")->bytes->resize(120);  // it still claims 10000 bytes
+  files.node("d")->claimedSize = 10000;
   const auto seen = Visit({{100, 150, 0}, {140, 160, 1}, {300, 400, 2}});
   EXPECT_EQ(seen, (std::vector<std::string>{"0:" + Digits(120).substr(100), "1:", "2:"}));
 }

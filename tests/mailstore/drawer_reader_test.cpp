@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "base/string_table.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 #include "support/drawer_writer.h"
 #include "support/temp_folder.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 using test::DrawerWriter;
 using test::MailSpec;
-using test::MemoryFiles;
+using test::MemoryDisk;
 using Lines = std::vector<std::string>;
 
 const std::string kListPath = "/in/list.krl";
@@ -60,8 +60,8 @@ class DrawerReaderTest : public ::testing::Test {
  protected:
   // Puts the writer's files into the memory file system and reads them.
   bool Run(RecordingReader& reader, bool wantHeader = true, bool wantBody = true) {
-    files.put(kListPath, writer.listBytes());
-    files.put(kDrawerPath, writer.drawerBytes());
+    files.addFile(kListPath, writer.listBytes());
+    files.addFile(kDrawerPath, writer.drawerBytes());
     reader.setSource(kDrawerPath, wantHeader, wantBody);
     return reader.run(result);
   }
@@ -73,7 +73,7 @@ class DrawerReaderTest : public ::testing::Test {
     return s;
   }
 
-  MemoryFiles files;
+  MemoryDisk files;
   DrawerWriter writer;
   RecordingReader reader{kListPath, files};
   MailList result;
@@ -143,13 +143,13 @@ TEST_F(DrawerReaderTest, WithoutWantHeaderNoHeaderIsReadOrHandled) {
 }
 
 TEST_F(DrawerReaderTest, MissingFilesFailBeforeAnyHook) {
-  files.put(kDrawerPath, "");
+  files.addFile(kDrawerPath, "");
   reader.setSource(kDrawerPath, true, true);
   EXPECT_FALSE(reader.run(result));  // no list file
   EXPECT_EQ(reader.finishCalls, 0);
 
-  files.files.erase(kDrawerPath);
-  files.put(kListPath, "");
+  files.removeFile(kDrawerPath);
+  files.addFile(kListPath, "");
   EXPECT_FALSE(reader.run(result));  // no drawer file
   EXPECT_EQ(reader.finishCalls, 0);
 
@@ -164,7 +164,7 @@ TEST_F(DrawerReaderTest, UnreadableRangeEndsTheReadWithFailureAndKeepsEarlierMai
   writer.add(MailSpec{.subject = "ok", .body = "fine"});
   writer.add(MailSpec{.subject = "bad", .body = "unreadable"});
   writer.add(MailSpec{.subject = "never", .body = "x"});
-  files.files[kDrawerPath].failFrom = writer.drawerBytes().find("unreadable");
+  files.addFile(kDrawerPath, writer.drawerBytes()).readsFailFrom = writer.drawerBytes().find("unreadable");
   EXPECT_FALSE(Run());
   EXPECT_EQ(Subjects(), (std::vector<std::string>{"ok"}));
   EXPECT_EQ(reader.finishCalls, 1);
@@ -173,10 +173,10 @@ TEST_F(DrawerReaderTest, UnreadableRangeEndsTheReadWithFailureAndKeepsEarlierMai
 
 TEST_F(DrawerReaderTest, ListReadErrorIsAFailureNotTheEndOfTheList) {
   for (int i = 0; i < 3000; ++i) writer.add(MailSpec{.subject = "m" + std::to_string(i), .body = "b"});
-  files.put(kListPath, writer.listBytes());
-  files.files[kListPath].failFrom = writer.recordOffset(2000);
+  files.addFile(kListPath, writer.listBytes());
+  files.node(kListPath)->readsFailFrom = writer.recordOffset(2000);
   reader.setSource(kDrawerPath, true, true);
-  files.put(kDrawerPath, writer.drawerBytes());
+  files.addFile(kDrawerPath, writer.drawerBytes());
   EXPECT_FALSE(reader.run(result));
   EXPECT_FALSE(reader.finishSuccess);
   EXPECT_LT(result.mails.size(), 2000u);
@@ -254,10 +254,10 @@ TEST_F(DrawerReaderTest, RangesPastTheEndGiveTheBytesPresent) {
 
 TEST_F(DrawerReaderTest, DrawerShorterThanItClaimsGivesTheBytesPresent) {
   writer.add(MailSpec{.subject = "m", .header = "H\r\n", .body = "Body text"});
-  files.put(kListPath, writer.listBytes());
+  files.addFile(kListPath, writer.listBytes());
   // The file shrank after it was opened: it still claims its old size, but 7 bytes are left.
-  files.put(kDrawerPath, writer.drawerBytes().substr(0, 7));
-  files.files[kDrawerPath].claimedSize = writer.drawerBytes().size();
+  files.addFile(kDrawerPath, writer.drawerBytes().substr(0, 7));
+  files.node(kDrawerPath)->claimedSize = writer.drawerBytes().size();
   reader.setSource(kDrawerPath, true, true);
   EXPECT_TRUE(reader.run(result));
   ASSERT_EQ(result.mails.size(), 1u);

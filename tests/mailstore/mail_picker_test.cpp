@@ -6,7 +6,7 @@
 
 #include "base/string_table.h"
 #include "mailstore/mail_sources.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 #include "platform/clock.h"
 #include "settings/pickup_settings.h"
 #include "support/drawer_writer.h"
@@ -16,10 +16,10 @@ namespace {
 
 using test::DrawerWriter;
 using test::MailSpec;
-using test::MemoryFiles;
+using test::MemoryDisk;
 using Subjects = std::vector<std::string>;
 
-const std::string kFolder = "/recv/";
+const std::string kFolder = "C:\\recv\\";
 const std::string kDiaryType = "Content-Type: multipart/mixed; boundary=\"***kiritorisen***\"\r\n";
 const std::string kEventFrom = "Kurumin Park <event@park.kurumin.ne.jp>";
 const std::string kEventMailer = "X-Mailer: Kurumin for Event Server Ver 2.1\r\n";
@@ -30,7 +30,7 @@ DateTime FixedNow() { return DateTime::Make(2001, 5, 5, 12, 0, 0); }
 
 class MailPickerTest : public ::testing::Test {
  protected:
-  MailPickerTest() : previous_(SetLocalClock(&FixedNow)) {}
+  MailPickerTest() : previous_(SetLocalClock(&FixedNow)) { files.addFolder(kFolder); }
   ~MailPickerTest() override { SetLocalClock(previous_); }
 
   // Reads the drawer written so far, picking `kind`.
@@ -55,7 +55,7 @@ class MailPickerTest : public ::testing::Test {
     writer.add(MailSpec{.subject = subject, .date = date, .header = "X-Kurumin-Message: 2\r\n", .body = "x\r\n"});
   }
 
-  MemoryFiles files;
+  MemoryDisk files;
   DrawerWriter writer;
   PickupSettings pickup;
   MailList result;
@@ -222,7 +222,7 @@ TEST_F(MailPickerTest, ReadsTheListFileBesideTheDrawer) {
   EXPECT_EQ(result.mails.size(), 1u);
 
   // Without its list file the drawer cannot be read.
-  files.files.erase(picker.listPath());
+  files.removeFile(picker.listPath());
   MailPicker missing(pickup.Filter(), kPetMailKind, files);
   missing.setSource(drawerPath(kFolder, LoadText(IDS_RECEIVED_MAIL)), true, true);
   MailList none;

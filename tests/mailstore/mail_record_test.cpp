@@ -8,7 +8,7 @@
 
 #include "mailstore/list_cursor.h"
 #include "mailstore/mail_date.h"
-#include "mailstore/memory_files.h"
+#include "support/memory_disk.h"
 #include "support/drawer_writer.h"
 
 namespace mogura {
@@ -75,8 +75,8 @@ TEST(ListCursor, MarkedRecordBytesSurviveRefillsOfTheBuffer) {
   DrawerWriter writer;
   for (std::size_t size : sizes) writer.add(MailSpec{.subject = std::string(size, 's'), .body = "b"});
   const std::string& list = writer.listBytes();
-  test::MemoryFiles files;
-  files.put("/list", list);
+  test::MemoryDisk files;
+  files.addFile("/list", list);
   const std::unique_ptr<InputFile> file = files.openRead("/list");
   ListCursor cursor(*file);
   for (std::size_t i = 0; i < sizes.size(); ++i) {

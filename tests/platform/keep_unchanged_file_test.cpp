@@ -5,29 +5,26 @@
 #include <string>
 
 #include "support/drawer_writer.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/memory_disk.h"
 
 namespace mogura {
 namespace {
 
-using test::FaultyFileSystem;
 using test::FileOp;
-using test::TempFolder;
-
-std::string Read(const std::string& path) {
-  std::string bytes;
-  return ReadWholeFile(HostFileSystem(), path, 1 << 26, &bytes) ? bytes : "<none>";
-}
-
-std::vector<std::string> Names(const TempFolder& folder) {
-  std::vector<std::string> names;
-  EXPECT_TRUE(HostFileSystem().findFiles(folder.path(), "*", &names));
-  return names;
-}
 
 class KeepUnchangedFileTest : public ::testing::Test {
  protected:
+  std::string Read(const std::string& file) {
+    std::string bytes;
+    return ReadWholeFile(files, file, 1 << 26, &bytes) ? bytes : "<none>";
+  }
+
+  std::vector<std::string> Names(const std::string& in) {
+    std::vector<std::string> names;
+    EXPECT_TRUE(files.findFiles(in, "*", &names));
+    return names;
+  }
+
   // Writes `bytes` in pieces of `piece` bytes; true when the file reached its end well.
   bool Write(const std::string& bytes, std::size_t piece = 7) {
     auto file = KeepUnchangedFile::Open(files, path);
@@ -40,21 +37,22 @@ class KeepUnchangedFileTest : public ::testing::Test {
     return ok;
   }
 
-  TempFolder folder;
-  const std::string path = folder.file("page.htm");
-  FaultyFileSystem files;
+  test::MemoryDisk files;
+  const std::string folder = files.addFolder("C:\\site");
+  const std::string path = folder + "page.htm";
   bool unchanged = false;
 };
 
 TEST_F(KeepUnchangedFileTest, EqualBytesLeaveTheFileAloneAndAnyDifferenceReplacesIt) {
   const std::string old = std::string(200000, 'a') + "middle" + std::string(1000, 'z');
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), path, old));
+  ASSERT_TRUE(test::WriteBytes(files, path, old));
+  files.created.clear();
 
-  files.failNth(FileOp::kOpen, 0);
+  files.faults.failNth(FileOp::kOpen, 0);
   ASSERT_TRUE(Write(old, 65536));
   EXPECT_TRUE(unchanged);
   EXPECT_TRUE(files.created.empty()) << "nothing may be created for an unchanged file";
-  EXPECT_TRUE(files.pathsOf(FileOp::kRename).empty());
+  EXPECT_TRUE(files.faults.pathsOf(FileOp::kRename).empty());
 
   std::string changedInside = old;
   changedInside[200003] = 'M';
@@ -68,7 +66,7 @@ TEST_F(KeepUnchangedFileTest, EqualBytesLeaveTheFileAloneAndAnyDifferenceReplace
   };
   for (const std::string& bytes : variants) {
     SCOPED_TRACE(bytes.size());
-    ASSERT_TRUE(test::WriteBytes(HostFileSystem(), path, old));
+    ASSERT_TRUE(test::WriteBytes(files, path, old));
     files.created.clear();
     ASSERT_TRUE(Write(bytes, 65536));
     EXPECT_FALSE(unchanged);
@@ -84,9 +82,9 @@ TEST_F(KeepUnchangedFileTest, ANewFileIsWrittenInPlaceAndAFolderIsRefused) {
   EXPECT_EQ(Read(path), "fresh");
   EXPECT_EQ(files.created, std::vector<std::string>{path});
 
-  ASSERT_TRUE(HostFileSystem().createFolder(folder.file("dir")));
-  EXPECT_EQ(KeepUnchangedFile::Open(files, folder.file("dir")), nullptr);
-  EXPECT_EQ(KeepUnchangedFile::Open(files, folder.file("missing") + test::Sep() + "x.htm"), nullptr);
+  ASSERT_TRUE(files.createFolder(folder + "dir"));
+  EXPECT_EQ(KeepUnchangedFile::Open(files, folder + "dir"), nullptr);
+  EXPECT_EQ(KeepUnchangedFile::Open(files, folder + "missing\\x.htm"), nullptr);
 }
 
 TEST_F(KeepUnchangedFileTest, AFailureWhileReplacingLeavesTheOldFileWholeAndNoTemporaryFile) {
@@ -96,11 +94,12 @@ TEST_F(KeepUnchangedFileTest, AFailureWhileReplacingLeavesTheOldFileWholeAndNoTe
     int faultsMet = 0;
     for (int n = 1; n <= 3; ++n) {
       SCOPED_TRACE(std::to_string(static_cast<int>(op)) + " " + std::to_string(n));
-      ASSERT_TRUE(test::WriteBytes(HostFileSystem(), path, old));
-      files.failNth(op, n);
+      files.faults.failNth(FileOp::kOpen, 0);  // the old file is written without a fault
+      ASSERT_TRUE(test::WriteBytes(files, path, old));
+      files.faults.failNth(op, n);
       const bool ok = Write(fresh, 65536);
       bool anyFailed = false;
-      for (const auto& logged : files.ops) anyFailed = anyFailed || logged.failed;
+      for (const auto& logged : files.faults.ops) anyFailed = anyFailed || logged.failed;
       faultsMet += anyFailed ? 1 : 0;
       EXPECT_EQ(ok, !anyFailed);
       EXPECT_TRUE(Read(path) == (ok ? fresh : old)) << "a part of a file stands where the old one stood";
@@ -111,7 +110,7 @@ TEST_F(KeepUnchangedFileTest, AFailureWhileReplacingLeavesTheOldFileWholeAndNoTe
 }
 
 TEST_F(KeepUnchangedFileTest, AFileDroppedBeforeItsCloseNeverReplacesTheOldOne) {
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), path, "old page"));
+  ASSERT_TRUE(test::WriteBytes(files, path, "old page"));
   {
     auto file = KeepUnchangedFile::Open(files, path);
     ASSERT_TRUE(file);

@@ -12,36 +12,14 @@
 #include "store/memory_store.h"
 #include "support/drawer_writer.h"
 #include "support/fake_controls.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
 
 using test::FakeControls;
-using test::FakeFolderChooser;
-using test::FakeInteraction;
-using test::FakeShell;
 
 std::string Text(int id) { return std::string(LoadText(id)); }
-
-// Files that exist, by their Windows paths.
-class ExistingFiles : public FileSystem {
- public:
-  std::set<std::string> files;
-  char separator() const override { return '\\'; }
-  std::unique_ptr<InputFile> openRead(const std::string&) override { return nullptr; }
-  std::unique_ptr<OutputFile> createFile(const std::string&) override { return nullptr; }
-  bool exists(const std::string& path) override { return files.count(path) || folders.count(path); }
-  bool isDirectory(const std::string& path) override { return folders.count(path) != 0; }
-  bool findFiles(const std::string&, const std::string&, std::vector<std::string>*) override { return false; }
-  bool createFolder(const std::string&) override { return false; }
-  bool removeFolder(const std::string&) override { return false; }
-  bool removeFile(const std::string&) override { return false; }
-  bool copyFile(const std::string&, const std::string&) override { return false; }
-  bool replaceFile(const std::string&, const std::string&) override { return false; }
-  std::set<std::string> folders;
-};
 
 // ---- start-up --------------------------------------------------------------------------------
 
@@ -149,15 +127,16 @@ class WelcomeTest : public ::testing::Test {
   std::string Exe(int row) const { return Text(InstallCandidates()[row].executable); }
   std::string Folder(int row) const { return Text(InstallCandidates()[row].folder); }
 
-  ExistingFiles files;
-  FakeFolderChooser chooser;
-  FakeInteraction ui;
+  test::Machine machine;
+  test::MemoryDisk& files = machine.disk;
+  test::ScriptedFolderChooser& chooser = machine.chooser;
+  test::ScriptedInteraction& ui = machine.ui;
   WelcomePresenter welcome{files, chooser, ui};
   FakeControls controls;
 };
 
 TEST_F(WelcomeTest, TheSpeechEditionWinsOverThePlainOne) {
-  files.files = {Exe(1), Exe(0), Exe(2)};
+  for (int row : {1, 0, 2}) files.addFile(Exe(row), "exe");
   Show();
   EXPECT_EQ(controls[IDC_WELCOME_FOLDER].text, Folder(0));
   EXPECT_EQ(controls[IDC_WELCOME_MESSAGE].text, Text(IDS_KURUMIN_FOUND));
@@ -170,8 +149,8 @@ TEST_F(WelcomeTest, TheSpeechEditionWinsOverThePlainOne) {
 }
 
 TEST_F(WelcomeTest, RowsAreTriedInOrderAndAFolderNamedLikeTheExecutableDoesNotCount) {
-  files.folders = {Exe(0)};
-  files.files = {Exe(2)};
+  files.addFolder(Exe(0));
+  files.addFile(Exe(2), "exe");
   Show();
   EXPECT_EQ(welcome.installFolder(), Folder(2));
 }
@@ -197,7 +176,7 @@ TEST_F(WelcomeTest, NothingFoundAsksTheUserToShowTheWay) {
   EXPECT_EQ(controls[IDC_WELCOME_MESSAGE].text, Text(IDS_KURUMIN_NOT_FOUND));
 
   // A drive root holding one of them: the executables are looked for directly under it.
-  files.files = {"E:\\Kurumin20v.exe"};
+  files.addFile("E:\\Kurumin20v.exe", "exe");
   Click(IDC_WELCOME_CHANGE);
   EXPECT_EQ(chooser.initials.back(), "D:\\Games\\");
   EXPECT_EQ(ui.messages.size(), 1u);
@@ -207,7 +186,7 @@ TEST_F(WelcomeTest, NothingFoundAsksTheUserToShowTheWay) {
 }
 
 TEST_F(WelcomeTest, CancelledChooserChangesNothingAndCancelEnds) {
-  files.files = {Exe(1)};
+  files.addFile(Exe(1), "exe");
   Show();
   Click(IDC_WELCOME_CHANGE);  // the chooser is cancelled
   EXPECT_EQ(welcome.installFolder(), Folder(1));
@@ -249,16 +228,15 @@ class MainDialogTest : public ::testing::Test {
  protected:
   MainDialogTest() {
     controls.addRadioGroup({IDC_MAIN_KIND_DIARY, IDC_MAIN_KIND_PET, IDC_MAIN_KIND_EVENT});
-    settings.petFolders.AddFolder(receive.path());
-    shell.desktop = desktop.path().substr(0, desktop.path().size() - 1);
+    settings.petFolders.AddFolder(receive);
   }
   void WriteDrawer(const std::string& title) {
     test::DrawerWriter writer;
     writer.add(test::MailSpec{.subject = "S", .header = "X-Kurumin-Message: 2\r\n", .body = "hi\r\n"});
-    ASSERT_TRUE(writer.write(receive.path(), title));
+    ASSERT_TRUE(writer.write(receive, title, machine.disk));
   }
   MainDialogPresenter& Open() {
-    dialog.emplace(settings, root, windows, ui, shell, HostFileSystem());
+    dialog.emplace(settings, root, windows, ui, shell, machine.disk);
     dialog->Attach(controls);
     return *dialog;
   }
@@ -281,13 +259,14 @@ class MainDialogTest : public ::testing::Test {
     return value;
   }
 
-  test::TempFolder receive, desktop;
+  test::Machine machine;
+  const std::string receive = machine.disk.addFolder("C:\\Kurumin\\" + Text(IDS_RECEIVE_FOLDER));
   std::shared_ptr<MemoryTree> tree = std::make_shared<MemoryTree>();
   SettingsKey root = MemoryRootKey(tree);
   AppSettings settings;
   ScriptedWindows windows;
-  FakeInteraction ui;
-  FakeShell shell;
+  test::ScriptedInteraction& ui = machine.ui;
+  test::RecordingShell& shell = machine.shell;
   FakeControls controls;
   std::optional<MainDialogPresenter> dialog;
 };
@@ -381,13 +360,13 @@ TEST_F(MainDialogTest, BrowseSetsThePathOfTheCurrentKind) {
 TEST_F(MainDialogTest, TheAdvancedSheetRefillsTheDrawersOnlyAfterOk) {
   Open();
   EXPECT_TRUE(controls[IDC_MAIN_DRAWER].items.empty());
-  test::TempFolder other;
+  const std::string other = machine.disk.addFolder("D:\\Kurumin\\" + Text(IDS_RECEIVE_FOLDER));
   test::DrawerWriter writer;
   writer.add(test::MailSpec{.subject = "S"});
-  ASSERT_TRUE(writer.write(other.path(), "\x97\xb7\x8d\x73"));  // "旅行"
+  ASSERT_TRUE(writer.write(other, "\x97\xb7\x8d\x73", machine.disk));  // "旅行"
   Click(IDC_MAIN_HONKI);  // cancelled
   EXPECT_TRUE(controls[IDC_MAIN_DRAWER].items.empty());
-  windows.sheetFolder = other.path();
+  windows.sheetFolder = other;
   Click(IDC_MAIN_HONKI);
   EXPECT_EQ(controls[IDC_MAIN_DRAWER].items, std::vector<std::string>{"\x97\xb7\x8d\x73"});
 }
@@ -397,8 +376,8 @@ TEST_F(MainDialogTest, MakeWritesThePageAndOpensIt) {
   settings.kind = kPetMailKind;
   Open();
   Click(IDC_MAIN_MAKE);
-  const std::string page = desktop.path() + Text(IDS_TITLE_PET_MAIL) + "(" + Text(IDS_RECEIVED_MAIL) + ").htm";
-  EXPECT_TRUE(HostFileSystem().exists(page));
+  const std::string page = shell.desktop + "\\" + Text(IDS_TITLE_PET_MAIL) + "(" + Text(IDS_RECEIVED_MAIL) + ").htm";
+  EXPECT_TRUE(machine.disk.exists(page));
   EXPECT_EQ(shell.opened, std::vector<std::string>{page});
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(ui.waitCursorShown, 1);
@@ -496,7 +475,7 @@ TEST(ExitQuery, ButtonsGiveTheChoiceAndTheCheckBox) {
 }
 
 TEST(AboutBox, LinksOpenTheGuideAndTheProgramFolder) {
-  FakeShell shell;
+  test::RecordingShell shell;
   AboutPresenter about(shell, "C:\\Program Files\\mogura\\");
   FakeControls controls;
   about.Attach(controls);

@@ -13,15 +13,13 @@
 #include "html/utf8_page_output.h"
 #include "support/drawer_writer.h"
 #include "support/fake_controls.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
 
 using test::DrawerWriter;
 using test::MailSpec;
-using test::TempFolder;
 
 const std::string kInbox(LoadText(IDS_RECEIVED_MAIL));
 
@@ -30,29 +28,29 @@ class NoCustomizer : public FormatCustomizer {
   bool Customize(HtmlFormat*) override { return false; }
 };
 
-std::string Read(const std::string& path) {
-  std::string bytes;
-  return ReadWholeFile(HostFileSystem(), path, 1 << 24, &bytes) ? bytes : "<none>";
-}
-
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  HostFileSystem().findFiles(folder, "*", &names);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 bool Has(const std::string& page, const std::string& part) { return page.find(part) != std::string::npos; }
 
 class FormatPreviewTest : public ::testing::Test {
  protected:
   FormatPreviewTest() {
-    settings.petFolders.AddFolder(receive.path());
+    settings.petFolders.AddFolder(receive);
     settings.kind = kPetMailKind;
     settings.formats.setActiveIdentifier(std::string(kUserFormatId));
     format = *settings.formats.findFormat(kUserFormatId);
     format.findPage(PageKind::Mail)->findPlace("Header")->setText("<html><p>mail page mark</p>");
     format.findPage(PageKind::Index)->findPlace("Header")->setText("<html><p>index page mark</p>");
+  }
+
+  std::string Read(const std::string& path) {
+    std::string bytes;
+    return ReadWholeFile(files, path, 1 << 24, &bytes) ? bytes : "<none>";
+  }
+
+  std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    files.findFiles(folder, "*", &names);
+    std::sort(names.begin(), names.end());
+    return names;
   }
 
   // Pet mail "mail 1" .. "mail N" on the days 1 .. N of May 2026 at noon, and a diary page.
@@ -66,7 +64,7 @@ class FormatPreviewTest : public ::testing::Test {
     }
     writer.add(MailSpec{.subject = std::string(LoadText(IDS_DIARY_SUBJECT)), .date = "3 May 2026 21:00:00 +0900",
                         .header = "X-Kurumin-Message: 1\r\n", .body = "diary line\r\n"});
-    ASSERT_TRUE(writer.write(receive.path(), kInbox));
+    ASSERT_TRUE(writer.write(receive, kInbox, files));
   }
 
   // Previews page `page` of `format` as the sheet would, with the advanced sheet loaded from
@@ -86,20 +84,23 @@ class FormatPreviewTest : public ::testing::Test {
     *made.formats.findFormat(kUserFormatId) = format;
     GenerationJob job(made, ui, files);
     job.setDrawer(kInbox);
-    EXPECT_TRUE(job.run(out.file("made.htm")));
+    EXPECT_TRUE(job.run(out + "made.htm"));
     return Read(job.writtenPath());
   }
 
-  TempFolder receive, out, temporary;
+  test::Machine machine;
+  test::MemoryDisk& files = machine.disk;
+  const std::string receive = files.addFolder("C:\\Kurumin\\Mail");
+  const std::string out = files.addFolder("C:\\pages");
+  const std::string temporary = files.addFolder("C:\\Temp");
   AppSettings settings;
   HtmlFormat format;
   std::string drawer = kInbox;
-  test::FakeInteraction ui;
+  test::ScriptedInteraction& ui = machine.ui;
   NoCustomizer customizer;
-  test::FakeFolderChooser chooser;
-  test::FakeShell shell;
-  test::FaultyFileSystem files;
-  PreviewFolder folder{HostFileSystem(), temporary.path()};
+  test::ScriptedFolderChooser& chooser = machine.chooser;
+  test::RecordingShell& shell = machine.shell;
+  PreviewFolder folder{files, temporary};
   std::string shown;
 };
 
@@ -107,7 +108,7 @@ TEST_F(FormatPreviewTest, AMailPageIsWhatAMakeWritesForTheNewestTwentyMails) {
   WriteDrawer(25);
   const std::string page = Preview(0);
   ASSERT_EQ(shell.opened, std::vector<std::string>{shown});
-  EXPECT_EQ(shown, temporary.file("mogura-preview") + test::Sep() + FormatPreview::kPageName);
+  EXPECT_EQ(shown, temporary + "mogura-preview\\" + FormatPreview::kPageName);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_TRUE(Has(page, "mail page mark"));
   // The newest twenty: a make of the mails from the 6th on writes the same bytes.
@@ -197,7 +198,7 @@ TEST_F(FormatPreviewTest, SamplesShowEveryPlaceOfThePage) {
 TEST_F(FormatPreviewTest, AnIndexLinksThePagesBesideItDividedByMonthWhenDivisionIsOff) {
   const std::string page = Preview(1);  // the samples: April and May
   EXPECT_TRUE(Has(page, "index page mark"));
-  const std::string folderPath = temporary.file("mogura-preview") + test::Sep();
+  const std::string folderPath = temporary + "mogura-preview\\";
   EXPECT_EQ(Names(folderPath), (std::vector<std::string>{"preview.htm", "preview202604.htm", "preview202605.htm"}));
   EXPECT_TRUE(Has(page, "href=\"preview202604.htm\""));
   EXPECT_TRUE(Has(page, "href=\"preview202605.htm\""));
@@ -239,42 +240,43 @@ TEST_F(FormatPreviewTest, ThePageIsInTheCharsetOfThePublishingOptionsAndWithoutA
   EXPECT_EQ(utf8, Utf8Page(shiftJis));
   EXPECT_TRUE(Has(utf8, "charset=UTF-8"));
   EXPECT_TRUE(Has(utf8, "\xE3\x83\xA2\xE3\x82\xB0"));  // モグ
-  EXPECT_EQ(Names(temporary.file("mogura-preview") + test::Sep()), std::vector<std::string>{"preview.htm"});
+  EXPECT_EQ(Names(temporary + "mogura-preview\\"), std::vector<std::string>{"preview.htm"});
 }
 
 TEST_F(FormatPreviewTest, ItWritesOnlyIntoItsOwnFolderWhichItEmptiesAndRemoves) {
   WriteDrawer(25);
   settings.divide.setValid(true);  // a make would divide: the output folder must stay empty
-  const std::vector<std::string> drawerFiles = Names(receive.path());
-  const std::string drawerBytes = Read(receive.path() + drawerFiles[0]);
+  const std::vector<std::string> drawerFiles = Names(receive);
+  const std::string drawerBytes = Read(receive + drawerFiles[0]);
   // Someone else's folder of the same name is left alone.
-  ASSERT_TRUE(HostFileSystem().createFolder(temporary.file("mogura-preview")));
-  ASSERT_TRUE(test::WriteBytes(HostFileSystem(), temporary.file("mogura-preview") + test::Sep() + "theirs", "x"));
+  ASSERT_TRUE(files.createFolder(temporary + "mogura-preview"));
+  ASSERT_TRUE(test::WriteBytes(files, temporary + "mogura-preview\\theirs", "x"));
+  files.created.clear();  // what the preview creates from here on
   {
-    PreviewFolder own(HostFileSystem(), temporary.path());
+    PreviewFolder own(files, temporary);
     HonkiSheetPresenter sheet(ui, customizer, chooser);
     sheet.LoadFrom(settings);
     FormatPreview preview(settings, drawer, sheet, own, ui, shell, files);
     preview.Preview(format, 1);
-    const std::string mine = temporary.file("mogura-preview-2") + test::Sep();
+    const std::string mine = temporary + "mogura-preview-2\\";
     EXPECT_EQ(own.path(), mine);
     EXPECT_EQ(Names(mine), (std::vector<std::string>{"preview.htm", "preview202605.htm"}));
-    ASSERT_TRUE(test::WriteBytes(HostFileSystem(), mine + "stray.htm", "left over"));
+    ASSERT_TRUE(test::WriteBytes(files, mine + "stray.htm", "left over"));
     preview.Preview(format, 0);  // emptied first
     EXPECT_EQ(Names(mine), std::vector<std::string>{"preview.htm"});
     for (const std::string& path : files.created) EXPECT_EQ(path.rfind(mine, 0), 0u) << path;
   }
   // Removed with its files at the end; the other folder is as it was.
-  EXPECT_FALSE(HostFileSystem().exists(temporary.file("mogura-preview-2")));
-  EXPECT_EQ(Read(temporary.file("mogura-preview") + test::Sep() + "theirs"), "x");
-  EXPECT_TRUE(Names(out.path()).empty());
-  EXPECT_EQ(Names(receive.path()), drawerFiles);
-  EXPECT_EQ(Read(receive.path() + drawerFiles[0]), drawerBytes);
+  EXPECT_FALSE(files.exists(temporary + "mogura-preview-2"));
+  EXPECT_EQ(Read(temporary + "mogura-preview\\theirs"), "x");
+  EXPECT_TRUE(Names(out).empty());
+  EXPECT_EQ(Names(receive), drawerFiles);
+  EXPECT_EQ(Read(receive + drawerFiles[0]), drawerBytes);
   EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(FormatPreviewTest, WithoutATemporaryFolderItSaysSoAndOpensNothing) {
-  PreviewFolder none(HostFileSystem(), std::string());
+  PreviewFolder none(files, std::string());
   HonkiSheetPresenter sheet(ui, customizer, chooser);
   sheet.LoadFrom(settings);
   FormatPreview preview(settings, drawer, sheet, none, ui, shell, files);
@@ -286,9 +288,9 @@ TEST_F(FormatPreviewTest, WithoutATemporaryFolderItSaysSoAndOpensNothing) {
   EXPECT_EQ(ui.waitDepth, 0);
   // A page that fails to write: the make command's message, nothing opened.
   WriteDrawer(1);
-  PreviewFolder own(HostFileSystem(), temporary.path());
+  PreviewFolder own(files, temporary);
   FormatPreview second(settings, drawer, sheet, own, ui, shell, files);
-  files.failNth(test::FileOp::kWrite, 1);
+  files.faults.failNth(test::FileOp::kWrite, 1);
   second.Preview(format, 0);
   EXPECT_TRUE(shell.opened.empty());
   ASSERT_EQ(ui.messages.size(), 2u);
@@ -300,11 +302,11 @@ TEST_F(FormatPreviewTest, WithoutATemporaryFolderItSaysSoAndOpensNothing) {
 TEST_F(FormatPreviewTest, PreviewSettingsTakeTheWorkingCopiesButKeepTheMainDialogsFolderAndKind) {
   HonkiSheetPresenter sheet(ui, customizer, chooser);
   sheet.LoadFrom(settings);
-  sheet.pets.folders.AddFolder(out.path());
-  sheet.pets.folders.SelectFolder(out.path());
+  sheet.pets.folders.AddFolder(out);
+  sheet.pets.folders.SelectFolder(out);
   sheet.pickup.pickup.SetSortDir(true);
   const AppSettings run = PreviewSettingsOf(settings, sheet);
-  EXPECT_EQ(run.petFolders.ActiveFolder(), receive.path());
+  EXPECT_EQ(run.petFolders.ActiveFolder(), receive);
   EXPECT_EQ(run.kind, kPetMailKind);
   EXPECT_TRUE(run.pickup.SortDir());
   EXPECT_FALSE(run.publish.feed());

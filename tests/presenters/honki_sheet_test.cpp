@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "presenters/sheet_ids.h"
 #include "support/fake_controls.h"
-#include "support/fake_platform.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
@@ -51,9 +51,9 @@ class HonkiSheetTest : public ::testing::Test {
   std::string LastMessage() const { return ui.messages.empty() ? std::string() : ui.messages.back().text; }
 
   AppSettings settings;
-  test::FakeInteraction ui;
+  test::ScriptedInteraction ui;
   RecordingCustomizer customizer;
-  test::FakeFolderChooser chooser;
+  test::ScriptedFolderChooser chooser;
   HonkiSheetPresenter sheet{ui, customizer, chooser};
   FakeControls htmlControls, divideControls, wordControls, pickupControls, petControls;
 

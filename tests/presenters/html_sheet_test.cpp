@@ -8,7 +8,7 @@
 #include "html/html_format_list.h"
 #include "presenters/sheet_ids.h"
 #include "support/fake_controls.h"
-#include "support/fake_platform.h"
+#include "support/machine.h"
 
 namespace mogura {
 namespace {
@@ -45,7 +45,7 @@ class HtmlSheetTest : public ::testing::Test {
   const FormatPage& Mail() const { return *sheet.GetFormat().findPage(PageKind::Mail); }
   const FormatPage& Index() const { return *sheet.GetFormat().findPage(PageKind::Index); }
 
-  test::FakeInteraction ui;
+  test::ScriptedInteraction ui;
   HtmlSheetPresenter sheet{ui};
   FakeControls sheetControls, contentControls, editControls;
 };

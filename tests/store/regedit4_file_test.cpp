@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/settings_contract.h"
-#include "support/temp_folder.h"
+#include "support/memory_disk.h"
 
 namespace mogura::test {
 namespace {
@@ -281,35 +281,36 @@ TEST(Regedit4Write, AnyTextRoundTripsAndLongLinesAreContinued) {
 
 class Regedit4Store : public ::testing::Test {
  protected:
-  TempFolder folder_;
-  std::string path_ = folder_.file("mogura.reg");
+  MemoryDisk disk_;
+  const std::string folder_ = disk_.addFolder("C:\\Users\\user\\AppData");
+  const std::string path_ = folder_ + "mogura.reg";
 
   void WriteFile(const std::string& bytes) {
-    ASSERT_TRUE(WriteFileAtomically(HostFileSystem(), path_, bytes));
+    ASSERT_TRUE(WriteFileAtomically(disk_, path_, bytes));
   }
   std::string ReadFile() {
     std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(HostFileSystem(), path_, 1 << 20, &bytes));
+    EXPECT_TRUE(ReadWholeFile(disk_, path_, 1 << 20, &bytes));
     return bytes;
   }
 };
 
 TEST_F(Regedit4Store, MissingFileIsAnEmptyStoreAndSaveCreatesIt) {
-  Regedit4FileStore store;
+  Regedit4FileStore store("mogura", disk_);
   std::string error;
   ASSERT_TRUE(store.load(path_, &error)) << error;
   EXPECT_TRUE(SubKeys(store.root()).empty());
   ASSERT_TRUE(store.root().createSubKey("Word").writeText("T", kHyou));
   ASSERT_TRUE(store.save());
 
-  Regedit4FileStore again;
+  Regedit4FileStore again("mogura", disk_);
   ASSERT_TRUE(again.load(path_, &error)) << error;
   EXPECT_EQ(kHyou, Text(again.root().openSubKey("Word"), "T"));
 }
 
 TEST_F(Regedit4Store, MalformedFileIsRefusedAndTheStoreKeepsWhatItHad) {
   WriteFile("REGEDIT4\r\n[" + kRoot + "]\r\n\"A\"=dword:1\r\n");
-  Regedit4FileStore store;
+  Regedit4FileStore store("mogura", disk_);
   std::string error;
   ASSERT_TRUE(store.load(path_, &error)) << error;
   SettingsKey root = store.root();
@@ -322,7 +323,7 @@ TEST_F(Regedit4Store, MalformedFileIsRefusedAndTheStoreKeepsWhatItHad) {
 
 TEST_F(Regedit4Store, OversizedFileIsRefusedUnread) {
   WriteFile("REGEDIT4\r\n;" + std::string(kMaxRegedit4FileSize, 'x'));
-  Regedit4FileStore store;
+  Regedit4FileStore store("mogura", disk_);
   std::string error;
   EXPECT_FALSE(store.load(path_, &error));
   EXPECT_FALSE(error.empty());
@@ -330,7 +331,7 @@ TEST_F(Regedit4Store, OversizedFileIsRefusedUnread) {
 
 TEST_F(Regedit4Store, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
   WriteFile("REGEDIT4\r\n[" + kRoot + "\\Old]\r\n\"A\"=dword:1\r\n");
-  Regedit4FileStore store;
+  Regedit4FileStore store("mogura", disk_);
   std::string error;
   ASSERT_TRUE(store.load(path_, &error)) << error;
   store.root().deleteSubKey("Old");
@@ -339,7 +340,7 @@ TEST_F(Regedit4Store, SaveReplacesTheFileWholeAndLeavesNothingBeside) {
 
   EXPECT_EQ("REGEDIT4\r\n\r\n[" + kRoot + "]\r\n\"New\"=dword:00000002\r\n\r\n", ReadFile());
   std::vector<std::string> names;
-  ASSERT_TRUE(HostFileSystem().findFiles(folder_.path(), "*", &names));
+  ASSERT_TRUE(disk_.findFiles(folder_, "*", &names));
   EXPECT_EQ(std::vector<std::string>{"mogura.reg"}, names);
 }
 

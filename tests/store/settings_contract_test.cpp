@@ -5,7 +5,7 @@
 
 #include "store/memory_store.h"
 #include "store/regedit4_file.h"
-#include "support/temp_folder.h"
+#include "support/memory_disk.h"
 
 namespace mogura::test {
 namespace {
@@ -28,7 +28,7 @@ class Regedit4FileBackend {
   SettingsKey root() { return store_->root(); }
   SettingsKey reopen() {
     EXPECT_TRUE(store_->saveAs(path_));
-    auto fresh = std::make_unique<Regedit4FileStore>();
+    auto fresh = std::make_unique<Regedit4FileStore>("mogura", disk_);
     std::string error;
     EXPECT_TRUE(fresh->load(path_, &error)) << error;
     store_ = std::move(fresh);
@@ -36,9 +36,9 @@ class Regedit4FileBackend {
   }
 
  private:
-  TempFolder folder_;
-  std::string path_ = folder_.file("settings.reg");
-  std::unique_ptr<Regedit4FileStore> store_ = std::make_unique<Regedit4FileStore>();
+  MemoryDisk disk_;
+  std::string path_ = disk_.addFolder("C:\\Users\\user\\AppData") + "settings.reg";
+  std::unique_ptr<Regedit4FileStore> store_ = std::make_unique<Regedit4FileStore>("mogura", disk_);
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, SettingsContract, ::testing::Types<MemoryBackend>);

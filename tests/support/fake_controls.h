@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "presenters/dialog_controls.h"
-#include "platform/folder_chooser.h"
 
 namespace mogura::test {
 
@@ -69,25 +68,6 @@ class FakeControls : public DialogControls {
 
   std::map<int, FakeControl> controls_;
   std::vector<std::set<int>> radioGroups_;
-};
-
-// A folder chooser that answers from a queue: each entry a chosen folder, or an empty text
-// for Cancel. Records the title and the folder it was opened on.
-class FakeFolderChooser : public FolderChooser {
- public:
-  bool choose(const std::string& title, const std::string& initial, std::string* folder) override {
-    titles.push_back(title);
-    initials.push_back(initial);
-    if (answers.empty()) return false;
-    std::string answer = answers.front();
-    answers.erase(answers.begin());
-    if (answer.empty()) return false;
-    *folder = answer;
-    return true;
-  }
-  std::vector<std::string> answers;
-  std::vector<std::string> titles;
-  std::vector<std::string> initials;
 };
 
 }  // namespace mogura::test

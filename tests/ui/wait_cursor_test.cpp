@@ -10,42 +10,43 @@
 #include "gui_driver.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "support/drawer_writer.h"
-#include "support/fake_platform.h"
-#include "support/temp_folder.h"
+#include "support/machine.h"
 
 namespace mogura::win32 {
 namespace {
 
 using test::GuiDriver;
 
-// The host file system that notes, for every file the job creates, whether the wait cursor
-// was showing on the thread that created it.
-class CursorNotingFiles : public test::FaultyFileSystem {
+// The machine's disk that notes, for every file created, whether the wait cursor was showing
+// on the thread that created it.
+class CursorNotingFiles : public test::MemoryDisk {
  public:
   std::unique_ptr<OutputFile> createFile(const std::string& path) override {
     underWaitCursor.push_back(GetCursor() == LoadCursorW(nullptr, IDC_WAIT));
-    return FaultyFileSystem::createFile(path);
+    return MemoryDisk::createFile(path);
   }
   std::vector<bool> underWaitCursor;
 };
 
 TEST(WaitCursor, StaysAfterTheQuestionAboutManyFilesOnTheDesktopUntilTheJobEnds) {
-  test::TempFolder receive, desktop;
+  CursorNotingFiles files;
+  const std::string receive = files.addFolder("C:\\Kurumin\\Mail");
   const std::string drawer(LoadText(IDS_RECEIVED_MAIL));
   test::DrawerWriter writer;
   for (int day = 1; day <= 12; ++day) {
     writer.add(test::MailSpec{.subject = "S", .date = std::to_string(day) + " May 2026 10:00:00 +0900",
                               .header = "X-Kurumin-Message: 2\r\n", .body = "mail\r\n"});
   }
-  ASSERT_TRUE(writer.write(receive.path(), drawer));
+  ASSERT_TRUE(writer.write(receive, drawer, files));
+  files.underWaitCursor.clear();  // the drawer's files, written before the job
   AppSettings settings;
-  settings.petFolders.AddFolder(receive.path());
+  settings.petFolders.AddFolder(receive);
   settings.kind = kPetMailKind;
   settings.divide.setValid(true);
   settings.divide.setType(static_cast<std::int32_t>(DivideType::Day));  // 12 pages and the index
-  test::FakeShell shell;
-  shell.desktop = desktop.path().substr(0, desktop.path().size() - 1);
-  CursorNotingFiles files;
+  test::RecordingShell shell;
+  shell.desktop = "C:\\Users\\user\\Desktop";
+  files.addFolder(shell.desktop);
 
   MakeRequest request;
   request.drawer = drawer;
