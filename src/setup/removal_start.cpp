@@ -49,7 +49,7 @@ bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
   bool started = false;
   if (!copy.empty()) {
     edge.files.setCurrentFolder(systemFolder);
-    started = edge.system.startProgram(copy, Concat({"x ", context.modulePath}));
+    started = edge.shell.startProgram(copy, Concat({"x ", context.modulePath}));
     if (!started) edge.files.removeFile(copy);  // ours, and no one will ever run it
   }
   if (!started) ShowError(edge.ui, std::string(LoadText(IDS_SETUP_REMOVER_NOT_STARTED)));

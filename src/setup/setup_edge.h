@@ -3,6 +3,7 @@
 
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/shell_links.h"
 #include "setup/message_boxes.h"
 #include "setup/setup_system.h"
@@ -15,6 +16,7 @@ struct SetupEdge {
   ShellLinks& links;
   ProgramManager& programManager;
   UserInteraction& ui;
+  Shell& shell;
   SetupSystem& system;
 };
 

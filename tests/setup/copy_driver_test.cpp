@@ -80,12 +80,12 @@ TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocumentForTheUser) {
   Install install(kInfo);
   RunAllSteps(install.driver);
   install.driver.finish();
-  ASSERT_EQ(install.setup.system.startedForUser.size(), 1u);
-  EXPECT_EQ(install.setup.system.startedForUser[0].program, kPath + "mogura.exe");
-  EXPECT_EQ(install.setup.system.startedForUser[0].folder, kPath);
-  ASSERT_EQ(install.setup.system.openedForUser.size(), 1u);
-  EXPECT_EQ(install.setup.system.openedForUser[0].program, kPath + "doc\\guide.htm");
-  EXPECT_TRUE(install.setup.system.started.empty());  // nothing with the setup program's rights
+  ASSERT_EQ(install.setup.shell.startedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.shell.startedForUser[0].program, kPath + "mogura.exe");
+  EXPECT_EQ(install.setup.shell.startedForUser[0].folder, kPath);
+  ASSERT_EQ(install.setup.shell.openedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.shell.openedForUser[0].program, kPath + "doc\\guide.htm");
+  EXPECT_TRUE(install.setup.shell.started.empty());  // nothing with the setup program's rights
   EXPECT_TRUE(install.setup.boxes.shown.empty());
 }
 
@@ -175,9 +175,9 @@ TEST(CopyDriver, TheFoldersItMakesAreProtected) {
 TEST(CopyDriver, WhatOnlyAdministratorRightsCouldStartIsLeftToTheStartMenu) {
   Install install(kInfo);
   RunAllSteps(install.driver);
-  install.setup.system.userStart = UserStart::NotAsUser;
+  install.setup.shell.userStart = UserStart::NotAsUser;
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.started.empty());
+  EXPECT_TRUE(install.setup.shell.started.empty());
   ASSERT_EQ(install.setup.boxes.shown.size(), 2u);
   EXPECT_EQ(install.setup.boxes.shown[0].text, kPath + "mogura.exe" + Text(IDS_SETUP_START_FROM_MENU));
   EXPECT_EQ(install.setup.boxes.shown[1].text, kPath + "doc\\guide.htm" + Text(IDS_SETUP_START_FROM_MENU));
@@ -187,7 +187,7 @@ TEST(CopyDriver, WhatOnlyAdministratorRightsCouldStartIsLeftToTheStartMenu) {
   // A start that simply fails stays silent, as before.
   Install failing(kInfo);
   RunAllSteps(failing.driver);
-  failing.setup.system.userStart = UserStart::Failed;
+  failing.setup.shell.userStart = UserStart::Failed;
   failing.driver.finish();
   EXPECT_TRUE(failing.setup.boxes.shown.empty());
 }
@@ -200,8 +200,8 @@ TEST(CopyDriver, TheOpenEntryNamesAFileInsideTheInstallationFolder) {
     Install install(lines);
     RunAllSteps(install.driver);
     install.driver.finish();
-    EXPECT_TRUE(install.setup.system.openedForUser.empty()) << open;
-    EXPECT_EQ(install.setup.system.startedForUser.size(), 1u) << open;
+    EXPECT_TRUE(install.setup.shell.openedForUser.empty()) << open;
+    EXPECT_EQ(install.setup.shell.startedForUser.size(), 1u) << open;
   }
 }
 
@@ -277,8 +277,8 @@ TEST(CopyDriver, NoFileEntries) {
   ASSERT_EQ(install.setup.links.sessions.size(), 1u);
   EXPECT_EQ(install.setup.links.sessions[0][0].target, kPath);
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.startedForUser.empty());
-  EXPECT_TRUE(install.setup.system.openedForUser.empty());
+  EXPECT_TRUE(install.setup.shell.startedForUser.empty());
+  EXPECT_TRUE(install.setup.shell.openedForUser.empty());
   EXPECT_TRUE(install.setup.boxes.shown.empty());
   EXPECT_TRUE(install.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
 }

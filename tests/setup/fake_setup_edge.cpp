@@ -542,6 +542,7 @@ std::vector<std::string> FakeBoxes::texts() const {
 // ---- FakeSetup
 
 FakeSetup::FakeSetup() {
+  shell.currentFolder = &disk.currentFolder;
   disk.addFolder("C:\\WINDOWS\\system32");
   disk.addFolder("D:");
   disk.addFile("D:\\setup.exe", "setup program");

@@ -1,6 +1,6 @@
 // A whole machine in memory for the setup tests: a case-insensitive Windows file system with
 // drive letters and links, a registry, the shell-link and Program Manager services, message boxes with
-// scripted answers, and the system's folders and program starts.
+// scripted answers, the recording shell and the system's folders.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,7 @@
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
+#include "support/recording_shell.h"
 
 namespace mogura::test {
 
@@ -186,44 +187,17 @@ class FakeBoxes : public UserInteraction {
   std::vector<std::string> texts() const;
 };
 
-struct StartedProgram {
-  std::string program;  // or the document opened
-  std::string arguments;
-  std::string folder;
-};
-
 class FakeSystem : public SetupSystem {
  public:
-  explicit FakeSystem(FakeDisk& disk) : disk_(disk) {}
   std::string modulePath() override { return module; }
   std::string windowsFolder() override { return windows; }
   std::string systemFolder() override { return system; }
   unsigned majorVersion() override { return version; }
-  bool startProgram(const std::string& program, const std::string& arguments) override {
-    started.push_back({program, arguments, disk_.currentFolder});
-    return startSucceeds;
-  }
-  UserStart startProgramForUser(const std::string& program) override {
-    startedForUser.push_back({program, std::string(), disk_.currentFolder});
-    return userStart;
-  }
-  UserStart openDocumentForUser(const std::string& document) override {
-    openedForUser.push_back({document, std::string(), disk_.currentFolder});
-    return userStart;
-  }
 
   std::string module = "D:\\setup.exe";
   std::string windows = "C:\\WINDOWS";
   std::string system = "C:\\WINDOWS\\system32";
   unsigned version = 10;
-  bool startSucceeds = true;
-  std::vector<StartedProgram> started;  // with the setup program's rights
-  UserStart userStart = UserStart::Started;
-  std::vector<StartedProgram> startedForUser;
-  std::vector<StartedProgram> openedForUser;
-
- private:
-  FakeDisk& disk_;
 };
 
 // The machine with a distribution on drive D: and an empty drive C: with its Windows folder.
@@ -249,8 +223,9 @@ struct FakeSetup {
   FakeLinks links;
   FakeProgramManager progman;
   FakeBoxes boxes;
-  FakeSystem system{disk};
-  SetupEdge edge{disk, registry, links, progman, boxes, system};
+  RecordingShell shell;
+  FakeSystem system;
+  SetupEdge edge{disk, registry, links, progman, boxes, shell, system};
 };
 
 // "ソ" and "表": double-byte characters whose trail byte is a backslash.

@@ -350,10 +350,10 @@ TEST(RemovalStartTest, AsksThenStartsACopyOfItsOwn) {
   EXPECT_EQ(start.setup.disk.bytesOf(kCopy), "waiting for its restart");
   const std::string copy = "C:\\WINDOWS\\system32\\setup-mogura-2.exe";
   EXPECT_EQ(start.setup.disk.bytesOf(copy), "installed setup");
-  ASSERT_EQ(start.setup.system.started.size(), 1u);
-  EXPECT_EQ(start.setup.system.started[0].program, copy);
-  EXPECT_EQ(start.setup.system.started[0].arguments, "x " + kPath + "setup.exe");
-  EXPECT_EQ(start.setup.system.started[0].folder, "C:\\WINDOWS\\system32\\");
+  ASSERT_EQ(start.setup.shell.started.size(), 1u);
+  EXPECT_EQ(start.setup.shell.started[0].program, copy);
+  EXPECT_EQ(start.setup.shell.started[0].arguments, "x " + kPath + "setup.exe");
+  EXPECT_EQ(start.setup.shell.started[0].folder, "C:\\WINDOWS\\system32\\");
 }
 
 TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
@@ -362,12 +362,12 @@ TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
   EXPECT_FALSE(StartRemoval(resident.setup.edge, resident.context));
   EXPECT_EQ(resident.setup.boxes.texts(),
             std::vector<std::string>{"T" + Text(IDS_SETUP_CONFIRM_REMOVAL) + Text(IDS_SETUP_RESIDENT_NOTE)});
-  EXPECT_TRUE(resident.setup.system.started.empty());
+  EXPECT_TRUE(resident.setup.shell.started.empty());
   EXPECT_TRUE(resident.setup.disk.below("C:\\WINDOWS\\system32").empty());
 
   RemovalStart failing;
   failing.setup.boxes.answer = MessageAnswer::Ok;
-  failing.setup.system.startSucceeds = false;
+  failing.setup.shell.startSucceeds = false;
   EXPECT_FALSE(StartRemoval(failing.setup.edge, failing.context));
   EXPECT_EQ(failing.setup.boxes.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
   EXPECT_EQ(failing.setup.boxes.shown.back().caption, "");
@@ -394,7 +394,7 @@ TEST(RemovalStartTest, OnlyTheInstalledSetupProgramRemoves) {
                                        Text(IDS_SETUP_CONTROL_PANEL_NOTE)})
         << arguments;
     EXPECT_EQ(setup.boxes.shown[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(setup.system.started.empty());
+    EXPECT_TRUE(setup.shell.started.empty());
     EXPECT_EQ(setup.disk.below("D:\\dist").size(), 3u);
     EXPECT_TRUE(setup.disk.has(kPath + "setup.exe"));
     EXPECT_TRUE(setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));

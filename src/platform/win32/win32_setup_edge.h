@@ -16,7 +16,7 @@ struct Win32SetupEdge {
   Win32ProgramManager programManager;
   Win32Interaction ui;
   Win32SetupSystem system;
-  SetupEdge edge{HostFileSystem(), registry, links, programManager, ui, system};
+  SetupEdge edge{HostFileSystem(), registry, links, programManager, ui, HostShell(), system};
 };
 
 }  // namespace mogura::win32

@@ -2,11 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/shell.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/scoped_handle.h"
-#include "platform/win32/user_start.h"
 
 namespace mogura::win32 {
 namespace {
@@ -21,18 +18,6 @@ std::string SystemText(Get get) {
   if (got == 0 || got >= needed) return std::string();
   text.resize(got);
   return FromWide(text);
-}
-
-// The full path of `path` seen from the current folder: the desktop's shell has its own.
-std::string FullPath(const std::string& path) {
-  const std::wstring wide = ToWide(path);
-  const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return path;
-  std::wstring full(needed, L'\0');
-  const DWORD got = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-  if (got == 0 || got >= needed) return path;
-  full.resize(got);
-  return FromWide(full);
 }
 
 }  // namespace
@@ -56,35 +41,6 @@ unsigned Win32SetupSystem::majorVersion() {
   if (!GetVersionExW(&version)) return 4;
 #pragma GCC diagnostic pop
   return version.dwMajorVersion;
-}
-
-bool Win32SetupSystem::startProgram(const std::string& program, const std::string& arguments) {
-  std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
-  if (!arguments.empty()) commandLine += L" " + ToWide(arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-    return false;
-  }
-  const OwnedHandle thread(started.hThread), process(started.hProcess);
-  return true;
-}
-
-UserStart Win32SetupSystem::startProgramForUser(const std::string& program) {
-  if (!ProcessIsElevated())
-    return startProgram(program, std::string()) ? UserStart::Started : UserStart::Failed;
-  return StartThroughDesktopShell(FullPath(program), std::string(), CurrentFolder()) ? UserStart::Started
-                                                                                     : UserStart::NotAsUser;
-}
-
-UserStart Win32SetupSystem::openDocumentForUser(const std::string& document) {
-  if (!ProcessIsElevated())
-    return HostShell().openDocument(document) ? UserStart::Started : UserStart::Failed;
-  return StartThroughDesktopShell(FullPath(document), std::string(), CurrentFolder()) ? UserStart::Started
-                                                                                      : UserStart::NotAsUser;
 }
 
 std::string CurrentFolder() {
