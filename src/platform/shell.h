@@ -24,7 +24,9 @@ class Shell {
   // Starts `program` in a normal window, with `arguments` after its quoted path on its command
   // line, in the current folder, with the running program's own rights. False when the system
   // cannot start it.
-  virtual bool startProgram(const std::string& /*program*/, const std::string& /*arguments*/) { return false; }
+  virtual bool startProgram(const std::string& /*program*/, const std::string& /*arguments*/) {
+    return false;
+  }
   // Starts `program`, or opens `document` with the program associated with it, in a normal
   // window in the current folder, for the signed-in user: never with rights the user's own
   // programs do not have.
