@@ -518,30 +518,10 @@ void FakeRegistry::eraseTree(RegistryRoot root, const std::string& path) {
   }
 }
 
-// ---- FakeBoxes
-
-MessageAnswer FakeBoxes::messageBoxWithCaption(const std::string& text, const std::string& caption,
-                                               MessageIcon icon, MessageButtons buttons,
-                                               MessageAnswer defaultAnswer) {
-  shown.push_back({text, caption, icon, buttons, defaultAnswer});
-  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (!answers.empty()) {
-    const MessageAnswer next = answers.front();
-    answers.pop_front();
-    return next;
-  }
-  return answer;
-}
-
-std::vector<std::string> FakeBoxes::texts() const {
-  std::vector<std::string> out;
-  for (const ShownBox& box : shown) out.push_back(box.text);
-  return out;
-}
-
 // ---- FakeSetup
 
 FakeSetup::FakeSetup() {
+  ui.answer = MessageAnswer::Yes;
   shell.currentFolder = &disk.currentFolder;
   disk.addFolder("C:\\WINDOWS\\system32");
   disk.addFolder("D:");

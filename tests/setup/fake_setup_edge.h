@@ -1,6 +1,6 @@
 // A whole machine in memory for the setup tests: a case-insensitive Windows file system with
-// drive letters and links, a registry, the shell-link and Program Manager services, message boxes with
-// scripted answers, the recording shell and the system's folders.
+// drive letters and links, a registry, the shell-link and Program Manager services, the scripted user
+// (who answers Yes), the recording shell and the system's folders.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,7 @@
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
 #include "support/recording_shell.h"
+#include "support/scripted_interaction.h"
 
 namespace mogura::test {
 
@@ -161,32 +162,6 @@ class FakeProgramManager : public ProgramManager {
   std::vector<std::vector<std::string>> conversations;
 };
 
-struct ShownBox {
-  std::string text;
-  std::string caption;
-  MessageIcon icon;
-  MessageButtons buttons;
-  MessageAnswer defaultAnswer;
-};
-
-// Setup's boxes all carry a caption of their own; a box without one is recorded with the
-// program's title.
-class FakeBoxes : public UserInteraction {
- public:
-  MessageAnswer messageBoxWithCaption(const std::string& text, const std::string& caption, MessageIcon icon,
-                                      MessageButtons buttons, MessageAnswer defaultAnswer) override;
-  MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
-                           MessageAnswer defaultAnswer) override {
-    return messageBoxWithCaption(text, Text(IDS_APP_TITLE), icon, buttons, defaultAnswer);
-  }
-  void setWaitCursor(bool) override {}
-  // Questions take the queued answers first, then `answer`; an OK box answers OK.
-  std::deque<MessageAnswer> answers;
-  MessageAnswer answer = MessageAnswer::Yes;
-  std::vector<ShownBox> shown;
-  std::vector<std::string> texts() const;
-};
-
 class FakeSystem : public SetupSystem {
  public:
   std::string modulePath() override { return module; }
@@ -222,10 +197,10 @@ struct FakeSetup {
   FakeRegistry registry;
   FakeLinks links;
   FakeProgramManager progman;
-  FakeBoxes boxes;
+  ScriptedInteraction ui;
   RecordingShell shell;
   FakeSystem system;
-  SetupEdge edge{disk, registry, links, progman, boxes, shell, system};
+  SetupEdge edge{disk, registry, links, progman, ui, shell, system};
 };
 
 // "ソ" and "表": double-byte characters whose trail byte is a backslash.

@@ -79,7 +79,7 @@ TEST(WizardPages, TheFolderPageNextChecksTheFieldWhole) {
   EXPECT_FALSE(folder.OnNext(true));
   pages.controls.setText(IDC_SETUP_FOLDER_EDIT, "C:\\mogura");
   EXPECT_FALSE(folder.OnNext(false));
-  EXPECT_EQ(pages.setup.boxes.texts(),
+  EXPECT_EQ(pages.setup.ui.texts(),
             (std::vector<std::string>{Text(IDS_SETUP_ROOT_REFUSED), Text(IDS_SETUP_NEED_DRIVE),
                                       Text(IDS_SETUP_NEED_DRIVE)}));
   EXPECT_EQ(folder.OnNext(true), WizardPage::Options);
