@@ -1,6 +1,6 @@
 // A whole machine in memory for the setup tests: a case-insensitive Windows file system with
-// drive letters and links, a registry, the shell-link and Program Manager services, the scripted user
-// (who answers Yes), the recording shell and the system's folders.
+// drive letters and links, and the system's folders; with the test machine's registry,
+// shell-link and Program Manager services, scripted user (who answers Yes) and recording shell.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,9 @@
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
+#include "support/memory_registry.h"
 #include "support/recording_shell.h"
+#include "support/recording_shell_links.h"
 #include "support/scripted_interaction.h"
 
 namespace mogura::test {
@@ -110,58 +112,6 @@ class FakeDisk : public FileSystem {
   std::uint64_t nextOrder_ = 0;
 };
 
-class FakeRegistry : public Registry {
- public:
-  struct Key {
-    std::string path;
-    std::map<std::string, RegistryValue> values;  // by name, as given
-    std::uint64_t order = 0;
-  };
-
-  void addKey(RegistryRoot root, const std::string& path) { put(root, path); }
-  void setString(RegistryRoot root, const std::string& path, const std::string& name, const std::string& value) {
-    RegistryValue& stored = put(root, path).values[name];
-    stored = {name, RegistryValue::Type::Text, 0, value};
-  }
-  bool hasKey(RegistryRoot root, const std::string& path) const;
-  std::string stringOf(RegistryRoot root, const std::string& path, const std::string& name) const;
-  // Every key below `root`, as spelled, in creation order.
-  std::vector<std::string> keys(RegistryRoot root) const;
-
-  std::set<std::string> undeletable;  // paths whose deletion fails
-  int deleteCalls = 0;
-
-  std::unique_ptr<RegistryKey> open(RegistryRoot root, std::string_view path, RegistryAccess access) override;
-  std::unique_ptr<RegistryKey> create(RegistryRoot root, std::string_view path) override;
-  bool deleteKey(RegistryRoot root, std::string_view path) override;
-
-  // The names of the direct subkeys of `path`, in creation order (the root for an empty path).
-  std::vector<std::string> subkeys(RegistryRoot root, const std::string& path) const;
-  Key* key(RegistryRoot root, const std::string& path);
-  // Deletes the key `path` and every key below it, whatever `undeletable` says.
-  void eraseTree(RegistryRoot root, const std::string& path);
-
- private:
-  using Id = std::pair<RegistryRoot, std::string>;
-  // The key and every key above it.
-  Key& put(RegistryRoot root, const std::string& path);
-  Key& putOne(RegistryRoot root, const std::string& path);
-  std::map<Id, Key> keys_;
-  std::uint64_t nextOrder_ = 0;
-};
-
-class FakeLinks : public ShellLinks {
- public:
-  void save(const std::vector<ShellLink>& links) override { sessions.push_back(links); }
-  std::vector<std::vector<ShellLink>> sessions;
-};
-
-class FakeProgramManager : public ProgramManager {
- public:
-  void execute(const std::vector<std::string>& commands) override { conversations.push_back(commands); }
-  std::vector<std::vector<std::string>> conversations;
-};
-
 class FakeSystem : public SetupSystem {
  public:
   std::string modulePath() override { return module; }
@@ -194,9 +144,9 @@ struct FakeSetup {
   }
 
   FakeDisk disk;
-  FakeRegistry registry;
-  FakeLinks links;
-  FakeProgramManager progman;
+  MemoryRegistry registry;
+  RecordingShellLinks links;
+  RecordingProgramManager progman;
   ScriptedInteraction ui;
   RecordingShell shell;
   FakeSystem system;

@@ -16,7 +16,7 @@ namespace mogura {
 namespace {
 
 using test::FakeDisk;
-using test::FakeRegistry;
+using test::MemoryRegistry;
 using test::FakeSetup;
 using test::kProgramsFolder;
 using test::Text;
@@ -66,7 +66,7 @@ TEST(Removal, EverythingGoesInOrderAndBadRegValuesAreSkipped) {
   // Values 2 to 7 name no key two levels below a root: each is told, none deletes anything.
   EXPECT_EQ(installed.setup.ui.texts(), std::vector<std::string>(6, Text(IDS_SETUP_REG_BROKEN)));
   EXPECT_EQ(installed.setup.ui.messages[0].icon, MessageIcon::Error);
-  const FakeRegistry& registry = installed.setup.registry;
+  const MemoryRegistry& registry = installed.setup.registry;
   EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, test::kShellFolders));
@@ -256,7 +256,7 @@ TEST(Removal, FilesThatCannotBeDeletedAreSkippedWithAMessage) {
 }
 
 TEST(Removal, DeleteKeyTreeWalksPastKeysThatCannotBeDeleted) {
-  FakeRegistry registry;
+  MemoryRegistry registry;
   for (const char* path : {"S\\a\\x", "S\\b", "S\\c\\y\\z", "S\\d"}) registry.addKey(RegistryRoot::CurrentUser, path);
   registry.undeletable.insert("S\\b");
   EXPECT_FALSE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, "S"));
