@@ -10,11 +10,6 @@
 namespace mogura::test {
 namespace {
 
-std::string ParentKey(const std::string& key) {
-  const std::size_t last = FindLastCharDbcs(key, '\\');
-  return last == std::string::npos ? std::string() : key.substr(0, last);
-}
-
 class StringInput : public InputFile {
  public:
   explicit StringInput(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -81,10 +76,10 @@ std::optional<std::string> FakeDisk::resolved(const std::string& path, bool foll
     real.append(full, begin, end == std::string::npos ? std::string::npos : end - begin);
     const bool last = end == std::string::npos;
     if (!last || followLast) {
-      const auto it = nodes_.find(AsciiFolded(real));
-      if (it != nodes_.end() && !it->second.linkTarget.empty()) {
+      const auto* entry = tree_.find(real);
+      if (entry && !entry->value.linkTarget.empty()) {
         if (++*hops > kMostLinks) return std::nullopt;
-        std::optional<std::string> target = resolved(it->second.linkTarget, true, hops);
+        std::optional<std::string> target = resolved(entry->value.linkTarget, true, hops);
         if (!target) return std::nullopt;
         real = std::move(*target);
       }
@@ -97,15 +92,15 @@ std::optional<std::string> FakeDisk::resolved(const std::string& path, bool foll
 const FakeDisk::Node* FakeDisk::find(const std::string& path) const {
   const std::optional<std::string> real = resolved(path, false);
   if (!real) return nullptr;
-  const auto it = nodes_.find(AsciiFolded(*real));
-  return it == nodes_.end() ? nullptr : &it->second;
+  const auto* entry = tree_.find(*real);
+  return entry ? &entry->value : nullptr;
 }
 
 const FakeDisk::Node* FakeDisk::findFollowed(const std::string& path) const {
   const std::optional<std::string> real = resolved(path, true);
   if (!real) return nullptr;
-  const auto it = nodes_.find(AsciiFolded(*real));
-  return it == nodes_.end() ? nullptr : &it->second;
+  const auto* entry = tree_.find(*real);
+  return entry ? &entry->value : nullptr;
 }
 
 FakeDisk::Node* FakeDisk::node(const std::string& path) { return const_cast<Node*>(find(path)); }
@@ -121,41 +116,12 @@ bool FakeDisk::isProtectedFolder(const std::string& path) const {
 }
 
 bool FakeDisk::parentIsFolder(const std::string& key) const {
-  const auto it = nodes_.find(ParentKey(key));
-  return it != nodes_.end() && it->second.folder;
-}
-
-// Every child's key starts with its parent's and a backslash, so only that stretch of the map is
-// looked at; and a child's own stretch, its descendants, is stepped over, so that listing each
-// folder of a deep tree stays linear in the tree rather than in its depth times its size.
-template <typename Visit>
-void FakeDisk::forEachChild(const std::string& key, Visit visit) const {
-  const std::string prefix = key + '\\';
-  auto it = nodes_.lower_bound(prefix);
-  while (it != nodes_.end() && it->first.starts_with(prefix)) {
-    if (ParentKey(it->first) == key && !visit(it->second)) return;
-    // The keys below this one start with it and a backslash, and all sort before it and ']'.
-    const auto next = std::next(it);
-    it = next != nodes_.end() && next->first.starts_with(it->first + '\\') ? nodes_.lower_bound(it->first + ']') : next;
-  }
-}
-
-bool FakeDisk::hasChildren(const std::string& key) const {
-  bool found = false;
-  forEachChild(key, [&found](const Node&) {
-    found = true;
-    return false;  // one is enough
-  });
-  return found;
+  const auto* parent = tree_.find(PathTree<Node>::ParentOf(key));
+  return parent && parent->value.folder;
 }
 
 FakeDisk::Node& FakeDisk::put(const std::string& path, bool folder) {
-  const std::string full = absolute(path);
-  Node& n = nodes_[AsciiFolded(full)];
-  if (n.path.empty()) {
-    n.path = full;
-    n.order = nextOrder_++;
-  }
+  Node& n = tree_.put(absolute(path)).value;
   n.folder = folder;
   return n;
 }
@@ -190,14 +156,8 @@ std::string FakeDisk::bytesOf(const std::string& path) const {
 }
 
 std::vector<std::string> FakeDisk::below(const std::string& folder) const {
-  const std::string prefix = keyOf(folder) + '\\';
-  std::vector<const Node*> found;
-  for (auto it = nodes_.lower_bound(prefix); it != nodes_.end() && it->first.starts_with(prefix); ++it) {
-    found.push_back(&it->second);
-  }
-  std::sort(found.begin(), found.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
   std::vector<std::string> paths;
-  for (const Node* n : found) paths.push_back(n->path);
+  for (const auto* entry : tree_.below(absolute(folder))) paths.push_back(entry->path);
   return paths;
 }
 
@@ -244,8 +204,8 @@ bool FakeDisk::removeFolder(const std::string& path) {
   const Node* n = real ? find(*real) : nullptr;
   if (!n || !n->folder || n->undeletable) return false;
   // A junction goes by itself, whatever its target holds.
-  if (n->linkTarget.empty() && hasChildren(keyOf(*real))) return false;
-  nodes_.erase(keyOf(*real));
+  if (n->linkTarget.empty() && tree_.hasChildren(*real)) return false;
+  tree_.erase(*real);
   return true;
 }
 
@@ -253,7 +213,7 @@ bool FakeDisk::removeFile(const std::string& path) {
   const std::optional<std::string> real = resolved(path, false);
   const Node* n = real ? find(*real) : nullptr;
   if (!n || n->folder || n->undeletable || n->inUse || n->readOnly) return false;
-  nodes_.erase(keyOf(*real));
+  tree_.erase(*real);
   return true;
 }
 
@@ -265,7 +225,7 @@ bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
   const Node* target = find(*realTo);
   if (!source || source->folder || (target && (target->folder || target->inUse))) return false;
   const std::string bytes = source->bytes;
-  nodes_.erase(keyOf(*realFrom));
+  tree_.erase(*realFrom);
   if (!parentIsFolder(keyOf(*realTo))) return false;
   put(*realTo, false).bytes = bytes;
   return true;
@@ -274,16 +234,9 @@ bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
 bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
   const std::optional<std::string> real = resolved(folder, true);
   if (!real || !hasFolder(*real)) return false;
-  const std::string key = keyOf(*real);
-  std::vector<const Node*> children;
-  forEachChild(key, [&](const Node& n) {
-    children.push_back(&n);
-    return true;
-  });
-  std::sort(children.begin(), children.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
-  for (const Node* n : children) {
+  for (const auto* child : tree_.children(*real)) {
     entries->push_back(
-        {n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder, !n->linkTarget.empty()});
+        {PathTree<Node>::NameOf(child->path), child->value.folder, !child->value.linkTarget.empty()});
   }
   return true;
 }
@@ -297,7 +250,7 @@ bool FakeDisk::removeLink(const std::string& path) {
   const std::optional<std::string> real = resolved(path, false);
   const Node* n = real ? find(*real) : nullptr;
   if (!n || n->linkTarget.empty() || n->undeletable) return false;
-  nodes_.erase(keyOf(*real));
+  tree_.erase(*real);
   return true;
 }
 

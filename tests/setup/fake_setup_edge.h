@@ -19,6 +19,7 @@
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
 #include "support/memory_registry.h"
+#include "support/path_tree.h"
 #include "support/recording_shell.h"
 #include "support/recording_shell_links.h"
 #include "support/scripted_interaction.h"
@@ -31,7 +32,6 @@ inline std::string Text(int id) { return std::string(LoadText(id)); }
 class FakeDisk : public FileSystem {
  public:
   struct Node {
-    std::string path;  // as first spelled, without a trailing backslash
     bool folder = false;
     std::string bytes;
     bool readOnly = false;
@@ -39,7 +39,6 @@ class FakeDisk : public FileSystem {
     bool undeletable = false;  // deleting or removing fails
     bool isProtected = false;  // made by createProtectedFolder
     std::string linkTarget;    // a link (symbolic link, junction) to this absolute path
-    std::uint64_t order = 0;   // directory order
   };
 
   // Test set-up: folders, files and links with every folder above them. A link to a folder
@@ -103,13 +102,10 @@ class FakeDisk : public FileSystem {
   const Node* find(const std::string& path) const;  // the last level not followed
   const Node* findFollowed(const std::string& path) const;
   bool parentIsFolder(const std::string& key) const;
-  bool hasChildren(const std::string& key) const;
   Node& put(const std::string& path, bool folder);
 
-  template <typename Visit>
-  void forEachChild(const std::string& key, Visit visit) const;  // visit returns false to stop
-  std::map<std::string, Node> nodes_;  // by folded absolute path
-  std::uint64_t nextOrder_ = 0;
+  // By absolute path; a folder lists in creation order.
+  PathTree<Node> tree_;
 };
 
 class FakeSystem : public SetupSystem {

@@ -2,8 +2,8 @@
 
 namespace mogura::test {
 
-MessageAnswer ScriptedInteraction::messageBox(const std::string& text, MessageIcon icon,
-                                              MessageButtons buttons, MessageAnswer defaultAnswer) {
+MessageAnswer ScriptedInteraction::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                                              MessageAnswer defaultAnswer) {
   messages.push_back({text, icon, buttons, defaultAnswer, std::nullopt});
   return answerFor(buttons);
 }
