@@ -4,6 +4,17 @@
 
 namespace mogura {
 
+bool FileSystem::listFolder(const std::string&, std::vector<FolderEntry>*) { return false; }
+bool FileSystem::isLink(const std::string&) { return true; }
+bool FileSystem::removeLink(const std::string&) { return false; }
+bool FileSystem::createProtectedFolder(const std::string&) { return false; }
+CopyOutcome FileSystem::copy(const std::string&, const std::string&, bool) { return CopyOutcome::Failed; }
+bool FileSystem::setNormalAttributes(const std::string&) { return false; }
+bool FileSystem::freeSpace(const std::string&, DiskFreeSpace*) { return false; }
+std::string FileSystem::shortPath(const std::string& path) { return path; }
+bool FileSystem::deleteAtRestart(const std::string&) { return false; }
+bool FileSystem::setCurrentFolder(const std::string&) { return false; }
+
 bool ReadWholeFile(FileSystem& fs, const std::string& path, std::uint64_t limit, std::string* bytes) {
   auto file = fs.openRead(path);
   if (!file) return false;

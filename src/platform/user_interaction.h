@@ -19,6 +19,14 @@ class UserInteraction {
                                    MessageAnswer defaultAnswer = MessageAnswer::Ok) = 0;
   // Shows or hides the wait cursor; calls nest.
   virtual void setWaitCursor(bool on) = 0;
+  // A box with a caption of its own instead of the program's title (the setup program names
+  // the product it installs); an empty caption is the system's default one. A front end
+  // without captions shows it as any other box.
+  virtual MessageAnswer messageBoxWithCaption(const std::string& text, const std::string& /*caption*/,
+                                              MessageIcon icon, MessageButtons buttons,
+                                              MessageAnswer defaultAnswer) {
+    return messageBox(text, icon, buttons, defaultAnswer);
+  }
 };
 
 // Shows the wait cursor for the lifetime of the object.

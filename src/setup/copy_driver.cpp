@@ -40,22 +40,22 @@ CopyStepReport CopyDriver::runStep() {
 
 void CopyDriver::finish() {
   const FileEntry main = ResolveFileEntry(context_, 1);
-  edge_.system.setCurrentFolder(context_.installPath);
+  edge_.files.setCurrentFolder(context_.installPath);
   // An entry that was refused was never copied: nothing of ours to start.
-  if (main.staysInside) tellNotStarted(main.target, edge_.system.startProgramForUser(main.target));
+  if (main.staysInside) tellNotStarted(main.target, edge_.shell.startProgramForUser(main.target));
   // The document, too, is one of ours: a name inside the installation folder, never a path or
   // an address of anything else.
   const std::string open = context_.info.value(kInstallSection, "Open", kLongestEntry);
   if (!open.empty() && StaysInsideFolder(open)) {
     const std::string document = context_.installPath + open;
-    tellNotStarted(document, edge_.system.openDocumentForUser(document));
+    tellNotStarted(document, edge_.shell.openDocumentForUser(document));
   }
 }
 
 void CopyDriver::tellNotStarted(const std::string& path, UserStart outcome) {
   if (outcome != UserStart::NotAsUser) return;
-  edge_.boxes.show(Concat({path, LoadText(IDS_SETUP_START_FROM_MENU)}), context_.title,
-                   MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+  edge_.ui.messageBoxWithCaption(Concat({path, LoadText(IDS_SETUP_START_FROM_MENU)}), context_.title,
+                                 MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
 }
 
 }  // namespace mogura

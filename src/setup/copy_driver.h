@@ -1,9 +1,5 @@
-// The copy page of the wizard, one step per posted command so that the window repaints
-// between files. The view: on activation disable the buttons (Cancel stays) and start a
-// 300 ms one-shot timer; on the timer post a step command; on each command call runStep(),
-// advance the progress bar and post the next command until a step reports `last`; then hide
-// the bar, show doneText() (and the Control Panel note when showsControlPanelNote()), enable
-// only Finish, and call finish() when it is pressed.
+// The copy behind the wizard's copy page, one step at a time so that the page can repaint
+// between files; CopyPagePresenter (wizard_pages.h) tells the view when to run the next one.
 #pragma once
 
 #include <string>

@@ -11,9 +11,9 @@ namespace mogura {
 bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
   // A link on the way would put the copy wherever it points, with administrator rights.
   if (!entry.staysInside ||
-      PassesThroughLink(edge.setupFiles, std::string_view(entry.target).substr(0, entry.relativeStart),
+      PassesThroughLink(edge.files, std::string_view(entry.target).substr(0, entry.relativeStart),
                         entry.target)) {
-    ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+    ShowError(edge.ui, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
     return false;
   }
   for (std::size_t slash = FindCharDbcs(entry.target, '\\', entry.relativeStart); slash != std::string::npos;
@@ -22,19 +22,19 @@ bool CopyInstallFile(SetupEdge& edge, const FileEntry& entry) {
       return false;
     }
   }
-  switch (edge.setupFiles.copy(entry.source, entry.target, true)) {
+  switch (edge.files.copy(entry.source, entry.target, true)) {
     case CopyOutcome::Copied:
-      edge.setupFiles.setNormalAttributes(entry.target);
+      edge.files.setNormalAttributes(entry.target);
       return true;
     case CopyOutcome::TargetExists:
       return true;
     case CopyOutcome::TargetInUse:
-      ShowError(edge.boxes, Concat({entry.target, LoadText(IDS_SETUP_TARGET_IN_USE)}));
+      ShowError(edge.ui, Concat({entry.target, LoadText(IDS_SETUP_TARGET_IN_USE)}));
       return false;
     case CopyOutcome::Failed:
       break;
   }
-  ShowError(edge.boxes, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
+  ShowError(edge.ui, Concat({entry.source, LoadText(IDS_SETUP_COPY_FAILED)}));
   return false;
 }
 

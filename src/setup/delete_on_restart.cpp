@@ -13,13 +13,13 @@ constexpr std::uint64_t kLargestStartupFile = 1024 * 1024;
 }  // namespace
 
 bool DeleteOnRestart(SetupEdge& edge, const std::string& path) {
-  if (edge.setupFiles.deleteAtRestart(path)) return true;
+  if (edge.files.deleteAtRestart(path)) return true;
   const std::string startupFile = WithTrailingSeparator(edge.system.windowsFolder(), kBackslash) + "WININIT.INI";
   std::string bytes;
   if (edge.files.exists(startupFile) && !ReadWholeFile(edge.files, startupFile, kLargestStartupFile, &bytes)) {
     return false;
   }
-  const auto rewritten = AddDeletionToRenameList(bytes, edge.setupFiles.shortPath(path));
+  const auto rewritten = AddDeletionToRenameList(bytes, edge.files.shortPath(path));
   return rewritten && WriteFileAtomically(edge.files, startupFile, *rewritten);
 }
 

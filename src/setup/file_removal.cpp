@@ -18,8 +18,9 @@ bool IsHelpIndex(const std::string& name) {
 }
 
 MessageAnswer AskDelete(SetupEdge& edge, const SetupContext& context, const std::string& path) {
-  return edge.boxes.show(Concat({path, LoadText(IDS_SETUP_ASK_DELETE)}), context.title, MessageIcon::Question,
-                         MessageButtons::YesNoCancel, MessageAnswer::Yes);
+  return edge.ui.messageBoxWithCaption(Concat({path, LoadText(IDS_SETUP_ASK_DELETE)}), context.title,
+                                       MessageIcon::Question, MessageButtons::YesNoCancel,
+                                       MessageAnswer::Yes);
 }
 
 // A link is asked about as a file is, and Yes removes the link alone: what it points to may
@@ -28,8 +29,8 @@ std::optional<bool> RemoveLinkAsked(SetupEdge& edge, const SetupContext& context
   const MessageAnswer answer = AskDelete(edge, context, path);
   if (answer == MessageAnswer::Cancel) return std::nullopt;
   if (answer != MessageAnswer::Yes) return true;
-  if (edge.setupFiles.removeLink(path)) return true;
-  ShowError(edge.boxes, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
+  if (edge.files.removeLink(path)) return true;
+  ShowError(edge.ui, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
   return false;
 }
 
@@ -37,21 +38,21 @@ std::optional<bool> RemoveLinkAsked(SetupEdge& edge, const SetupContext& context
 
 bool DeleteIfPresent(SetupEdge& edge, const std::string& path) {
   if (!edge.files.exists(path) || edge.files.removeFile(path)) return true;
-  ShowError(edge.boxes, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
+  ShowError(edge.ui, Concat({path, LoadText(IDS_SETUP_DELETE_SKIPPED)}));
   return false;
 }
 
 bool RemoveFolderTree(SetupEdge& edge, const SetupContext& context, const std::string& folder) {
   if (!StartsWithDriveRoot(folder) || IsDriveRoot(folder)) return false;
   const std::string self(WithoutTrailingSeparator(folder, kBackslash));
-  if (edge.setupFiles.isLink(self)) {
+  if (edge.files.isLink(self)) {
     // The folder itself is a link: listing it would list whatever it points to.
     const std::optional<bool> removed = RemoveLinkAsked(edge, context, self);
     return removed.value_or(false) && !edge.files.exists(self);
   }
   bool ok = true;
   std::vector<FolderEntry> entries;
-  edge.setupFiles.listFolder(folder, &entries);
+  edge.files.listFolder(folder, &entries);
   for (const FolderEntry& entry : entries) {
     if (!IsPlainName(entry.name)) continue;  // "." and "..": never up the tree
     const std::string path = folder + entry.name;
@@ -73,7 +74,7 @@ bool RemoveFolderTree(SetupEdge& edge, const SetupContext& context, const std::s
     if (!DeleteIfPresent(edge, path)) ok = false;
   }
   if (edge.files.exists(self) && !edge.files.removeFolder(self)) {
-    ShowError(edge.boxes, Concat({self, LoadText(IDS_SETUP_FOLDER_NOT_REMOVED)}));
+    ShowError(edge.ui, Concat({self, LoadText(IDS_SETUP_FOLDER_NOT_REMOVED)}));
     ok = false;
   }
   return ok;

@@ -14,16 +14,16 @@ bool CreateFolderLevel(SetupEdge& edge, std::string_view path, NewFolder kind, b
   const std::string folder(WithoutTrailingSeparator(path, kBackslash));
   if (edge.files.exists(folder)) {
     if (edge.files.isDirectory(folder)) return true;
-    ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FILE_IN_THE_WAY)}));
+    ShowError(edge.ui, Concat({folder, LoadText(IDS_SETUP_FILE_IN_THE_WAY)}));
     return false;
   }
-  const bool created = kind == NewFolder::Protected ? edge.setupFiles.createProtectedFolder(folder)
+  const bool created = kind == NewFolder::Protected ? edge.files.createProtectedFolder(folder)
                                                     : edge.files.createFolder(folder);
   if (created) {
     if (made) *made = true;
     return true;
   }
-  ShowError(edge.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_CREATED)}));
+  ShowError(edge.ui, Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_CREATED)}));
   return false;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "setup/setup_files.h"
+#include "platform/files.h"
 
 namespace mogura {
 

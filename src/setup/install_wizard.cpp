@@ -26,10 +26,10 @@ InstallWizard::OptionsPageTexts InstallWizard::optionsPageTexts() {
 
 void InstallWizard::beginBrowse() {
   const std::string windows = edge_.system.windowsFolder();
-  if (windows.size() >= 2 && windows[1] == ':') edge_.system.setCurrentFolder(windows.substr(0, 2) + '\\');
+  if (windows.size() >= 2 && windows[1] == ':') edge_.files.setCurrentFolder(windows.substr(0, 2) + '\\');
 }
 
-void InstallWizard::endBrowse() { edge_.system.setCurrentFolder(context_.setupFolder); }
+void InstallWizard::endBrowse() { edge_.files.setCurrentFolder(context_.setupFolder); }
 
 std::string InstallWizard::ChosenFolder(std::string_view chosenFile) {
   return SplitPath(chosenFile, kBackslash).parent();
@@ -39,7 +39,7 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
   context_.installPath = WithTrailingSeparator(typed, kBackslash);
   const std::string& path = context_.installPath;
   if (path.size() <= 3) {
-    ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_ROOT_REFUSED)));
+    ShowError(edge_.ui, std::string(LoadText(IDS_SETUP_ROOT_REFUSED)));
     return std::nullopt;
   }
   // A "." or ".." part would put the installation (and later its removal) somewhere else
@@ -49,7 +49,7 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
   // it would name a folder the user never saw.
   if (!typedWhole || path.size() > kLongestTypedPath || !StartsWithDriveRoot(path) ||
       !EndsWithSeparator(path, kBackslash) || !StaysInsideFolder(WithoutTrailingSeparator(path, kBackslash).substr(3))) {
-    ShowError(edge_.boxes, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
+    ShowError(edge_.ui, std::string(LoadText(IDS_SETUP_NEED_DRIVE)));
     return std::nullopt;
   }
   std::vector<std::string> made;
@@ -64,18 +64,18 @@ std::optional<WizardPage> InstallWizard::leaveFolderPage(std::string_view typed,
 
 bool InstallWizard::acceptExistingFolder() {
   const std::string folder(WithoutTrailingSeparator(context_.installPath, kBackslash));
-  if (edge_.setupFiles.isLink(folder)) {
+  if (edge_.files.isLink(folder)) {
     // Whatever it points to would receive the files, and the removal would walk it.
-    ShowError(edge_.boxes, Concat({folder, LoadText(IDS_SETUP_FOLDER_IS_LINK)}));
+    ShowError(edge_.ui, Concat({folder, LoadText(IDS_SETUP_FOLDER_IS_LINK)}));
     return false;
   }
   std::vector<FolderEntry> entries;
-  const bool listed = edge_.setupFiles.listFolder(context_.installPath, &entries);
+  const bool listed = edge_.files.listFolder(context_.installPath, &entries);
   if ((listed && entries.empty()) || holdsThisProduct()) return true;
   // The copy would overwrite what is there, and the removal would later walk all of it.
-  return edge_.boxes.show(Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_EMPTY)}), context_.title,
-                          MessageIcon::Question, MessageButtons::YesNo,
-                          MessageAnswer::No) == MessageAnswer::Yes;
+  return edge_.ui.messageBoxWithCaption(Concat({folder, LoadText(IDS_SETUP_FOLDER_NOT_EMPTY)}),
+                                        context_.title, MessageIcon::Question, MessageButtons::YesNo,
+                                        MessageAnswer::No) == MessageAnswer::Yes;
 }
 
 bool InstallWizard::holdsThisProduct() const {
@@ -85,11 +85,11 @@ bool InstallWizard::holdsThisProduct() const {
 
 bool InstallWizard::acceptFreeSpace() {
   DiskFreeSpace space;
-  const std::uint64_t measure = edge_.setupFiles.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
+  const std::uint64_t measure = edge_.files.freeSpace(context_.installPath, &space) ? FreeSpaceMeasure(space) : 0;
   if (measure >= kLowSpaceMeasure) return true;
   const std::string question = FormatText(LoadText(IDS_SETUP_LOW_SPACE), std::to_string(MegabytesShown(measure)));
-  return edge_.boxes.show(question, context_.title, MessageIcon::Question, MessageButtons::YesNo,
-                          MessageAnswer::Yes) == MessageAnswer::Yes;
+  return edge_.ui.messageBoxWithCaption(question, context_.title, MessageIcon::Question,
+                                        MessageButtons::YesNo, MessageAnswer::Yes) == MessageAnswer::Yes;
 }
 
 WizardPage InstallWizard::leaveOptionsPage(bool startMenu, bool desktop) {

@@ -1,6 +1,6 @@
 // The installation wizard's first two pages: the installation folder with its checks, and the
-// shortcut options. A view shows the texts, forwards Next and the browse button, and moves to
-// the page returned. The copy page is driven by CopyDriver (copy_driver.h).
+// shortcut options. Their presenters (wizard_pages.h) show the texts and forward Next and the
+// browse button here. The copy page is driven by CopyDriver (copy_driver.h).
 #pragma once
 
 #include <cstddef>

@@ -6,7 +6,7 @@
 
 namespace mogura {
 
-bool PassesThroughLink(SetupFiles& files, std::string_view folder, std::string_view path) {
+bool PassesThroughLink(FileSystem& files, std::string_view folder, std::string_view path) {
   if (folder.empty() || !path.starts_with(folder)) return true;  // not below it: never ours to touch
   // Each level ends at a backslash from the folder's own trailing one on, and at the end.
   for (std::size_t end = folder.size() - 1; end != std::string_view::npos;

@@ -4,12 +4,12 @@
 
 #include <string_view>
 
-#include "setup/setup_files.h"
+#include "platform/files.h"
 
 namespace mogura {
 
 // True when `folder` (ending in a backslash), a folder between it and `path`, or `path` itself
 // is a link. `path` lies below `folder`; levels that do not exist are no links.
-bool PassesThroughLink(SetupFiles& files, std::string_view folder, std::string_view path);
+bool PassesThroughLink(FileSystem& files, std::string_view folder, std::string_view path);
 
 }  // namespace mogura

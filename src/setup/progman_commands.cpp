@@ -20,7 +20,7 @@ std::string DeleteGroupCommand(std::string_view title) { return Concat({"[Delete
 
 std::string DeleteItemCommand(std::string_view name) { return Concat({"[DeleteItem(\"", name, "\")]"}); }
 
-std::string ItemCommandLine(SetupFiles& files, std::string_view target) {
+std::string ItemCommandLine(FileSystem& files, std::string_view target) {
   const std::size_t comma = FindCharDbcs(target, ',');
   std::string line = files.shortPath(std::string(target.substr(0, comma)));
   if (comma != std::string_view::npos) line += Concat({" ", target.substr(comma + 1)});

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "setup/setup_files.h"
+#include "platform/files.h"
 
 namespace mogura {
 
@@ -21,6 +21,6 @@ std::string DeleteItemCommand(std::string_view name);
 
 // An item's command line: the short (8.3) form of the target path; a comma in the target
 // becomes a blank, followed by the arguments after it.
-std::string ItemCommandLine(SetupFiles& files, std::string_view target);
+std::string ItemCommandLine(FileSystem& files, std::string_view target);
 
 }  // namespace mogura

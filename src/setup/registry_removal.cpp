@@ -44,7 +44,7 @@ bool DeleteKeyTree(Registry& registry, RegistryRoot root, const std::string& sub
   if (auto key = registry.open(root, subkey, RegistryAccess::Full)) {
     std::string last;
     std::string name;
-    for (std::uint32_t index = 0; key->subkeyName(index, &name);) {
+    for (std::uint32_t index = 0; key->subKeyAt(index, &name) == RegistryItem::Found;) {
       // An empty name would name this key again.
       if (name.empty() || EqualsNoCase(name, last)) {
         ++index;
@@ -85,7 +85,7 @@ void DeleteRegList(SetupEdge& edge, const SetupContext& context) {
     if (const auto key = ParseRegListValue(value)) {
       DeleteKeyTree(edge.registry, key->root, key->subkey);
     } else {
-      ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_REG_BROKEN)));
+      ShowError(edge.ui, std::string(LoadText(IDS_SETUP_REG_BROKEN)));
     }
   }
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "setup/registry.h"
+#include "platform/registry.h"
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 

@@ -20,13 +20,13 @@ bool RunRemovalWork(SetupEdge& edge, const SetupContext& context) {
     if (!entry.staysInside) continue;  // never installed, and nothing of ours to delete
     // Never through a link: the name would delete what the link points to. The folder walk
     // below asks about the link itself.
-    if (PassesThroughLink(edge.setupFiles, context.installPath, entry.target)) continue;
+    if (PassesThroughLink(edge.files, context.installPath, entry.target)) continue;
     if (DeleteIfPresent(edge, entry.target)) continue;
     ok = false;
     if (n == 1) {
       // The main program is still running: keep the uninstall entry and shortcuts for a retry.
-      ShowError(edge.boxes, Concat({entry.target, LoadText(IDS_SETUP_MAIN_NOT_DELETED), context.title,
-                                    LoadText(IDS_SETUP_QUIT_AND_RETRY)}));
+      ShowError(edge.ui, Concat({entry.target, LoadText(IDS_SETUP_MAIN_NOT_DELETED), context.title,
+                                 LoadText(IDS_SETUP_QUIT_AND_RETRY)}));
       return false;
     }
   }

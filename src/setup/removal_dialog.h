@@ -1,8 +1,5 @@
-// The removal proper (mode "x"): the dialog that runs the removal work once and shows its
-// outcome. The view: caption(), workingText() in the text line and a disabled close button;
-// centred, with a 300 ms one-shot timer; when it fires, bring the dialog to the front, call
-// run(), show its text, enable the close button, focus it and bring the dialog to the front
-// again. The close button (and the cancel command) end the dialog; then call finish().
+// The removal proper (mode "x"): the work that the removal dialog runs once, and the texts
+// around it; RemovalPresenter (removal_presenter.h) shows them.
 #pragma once
 
 #include <string>

@@ -23,7 +23,7 @@ std::string ConfirmationText(const SetupContext& context) {
 std::string CopyIntoSystemFolder(SetupEdge& edge, const SetupContext& context, const std::string& systemFolder) {
   for (unsigned k = 1; k <= kCopyNameCandidates; ++k) {
     const std::string copy = systemFolder + RemoverCopyName(context.setupFileName, context.folder, k);
-    const CopyOutcome outcome = edge.setupFiles.copy(context.modulePath, copy, false);
+    const CopyOutcome outcome = edge.files.copy(context.modulePath, copy, false);
     if (outcome == CopyOutcome::Copied) return copy;
     if (outcome != CopyOutcome::TargetExists) break;
   }
@@ -40,19 +40,19 @@ std::string RemoverCopyName(std::string_view setupFileName, std::string_view fol
 }
 
 bool StartRemoval(SetupEdge& edge, const SetupContext& context) {
-  if (edge.boxes.show(ConfirmationText(context), context.title, MessageIcon::Information,
-                      MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
+  if (edge.ui.messageBoxWithCaption(ConfirmationText(context), context.title, MessageIcon::Information,
+                                    MessageButtons::OkCancel, MessageAnswer::Ok) != MessageAnswer::Ok) {
     return false;
   }
   const std::string systemFolder = WithTrailingSeparator(edge.system.systemFolder(), kBackslash);
   const std::string copy = CopyIntoSystemFolder(edge, context, systemFolder);
   bool started = false;
   if (!copy.empty()) {
-    edge.system.setCurrentFolder(systemFolder);
-    started = edge.system.startProgram(copy, Concat({"x ", context.modulePath}));
+    edge.files.setCurrentFolder(systemFolder);
+    started = edge.shell.startProgram(copy, Concat({"x ", context.modulePath}));
     if (!started) edge.files.removeFile(copy);  // ours, and no one will ever run it
   }
-  if (!started) ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_REMOVER_NOT_STARTED)));
+  if (!started) ShowError(edge.ui, std::string(LoadText(IDS_SETUP_REMOVER_NOT_STARTED)));
   return started;
 }
 

@@ -2,21 +2,21 @@
 #pragma once
 
 #include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/shell_links.h"
 #include "setup/message_boxes.h"
-#include "setup/registry.h"
-#include "setup/setup_files.h"
 #include "setup/setup_system.h"
-#include "setup/shell_links.h"
 
 namespace mogura {
 
 struct SetupEdge {
   FileSystem& files;
-  SetupFiles& setupFiles;
   Registry& registry;
   ShellLinks& links;
   ProgramManager& programManager;
-  MessageBoxes& boxes;
+  UserInteraction& ui;
+  Shell& shell;
   SetupSystem& system;
 };
 

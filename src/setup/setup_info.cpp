@@ -21,7 +21,7 @@ void ProposeInstallPath(SetupEdge& edge, SetupContext* context) {
   context->installPath = DefaultInstallPath(edge.system.windowsFolder(), context->folder);
   auto key = edge.registry.open(RegistryRoot::LocalMachine, UninstallKeyPath(context->folder), RegistryAccess::Read);
   std::string command;
-  if (!key || !key->readString("UninstallString", &command)) return;
+  if (!key || !ReadTextUpToTerminator(*key, "UninstallString", &command)) return;
   if (auto previous = PreviousInstallFolder(CutToCharBoundary(command, kLongestUninstallCommand))) {
     context->installPath = std::move(*previous);
   }
@@ -40,7 +40,7 @@ std::optional<IniFile> ReadInfoFile(FileSystem& files, const std::string& path) 
 bool ReadSetupInfo(SetupEdge& edge, SetupContext* context) {
   std::optional<IniFile> info = ReadInfoFile(edge.files, context->infPath);
   if (!info) {
-    ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
+    ShowError(edge.ui, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
     return false;
   }
   context->info = std::move(*info);
@@ -49,7 +49,7 @@ bool ReadSetupInfo(SetupEdge& edge, SetupContext* context) {
   // The folder is put after the program-files folder and the uninstall branch: one name only,
   // or the removal would reach other folders and keys.
   if (context->title.empty() || !IsPlainName(context->folder)) {
-    ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
+    ShowError(edge.ui, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
     return false;
   }
   context->isResident = InstallValue(*context, "TSR", kLongestFlag).starts_with('1');

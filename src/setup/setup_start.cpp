@@ -25,20 +25,20 @@ bool PrepareSetup(SetupEdge& edge, std::string_view arguments, SetupCommand* com
       (!StartsWithDriveRoot(context->setupFolder) || IsDriveRoot(context->setupFolder) ||
        !StaysInsideFolder(WithoutTrailingSeparator(context->setupFolder.substr(3), kBackslash)) ||
        !IsPlainName(context->setupFileName))) {
-    ShowError(edge.boxes, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
+    ShowError(edge.ui, std::string(LoadText(IDS_SETUP_INFO_BROKEN)));
     return false;
   }
   if (!ReadSetupInfo(edge, context)) return false;
   // A removal goes on only from the installed setup program: another copy (the unpacked
   // distribution, say) would walk its own folder and still delete the installation's entry.
   if (command->mode != SetupMode::Install && !IsInstalledSetup(edge, *context)) {
-    ShowError(edge.boxes,
+    ShowError(edge.ui,
               Concat({context->setupFolder, context->setupFileName, LoadText(IDS_SETUP_NOT_INSTALLED_HERE),
                       LoadText(IDS_SETUP_CONTROL_PANEL_NOTE)}));
     return false;
   }
 
-  if (command->mode == SetupMode::Install) edge.system.setCurrentFolder(context->setupFolder);
+  if (command->mode == SetupMode::Install) edge.files.setCurrentFolder(context->setupFolder);
   if (command->mode == SetupMode::Remove) context->installPath = context->setupFolder;
   return true;
 }

@@ -1,17 +1,9 @@
-// The running system as the setup program sees it: its folders, its version, the current
-// folder and the start of programs.
+// The running system as the setup program sees it: its folders and its version.
 #pragma once
 
 #include <string>
 
 namespace mogura {
-
-// How a start for the signed-in user went.
-enum class UserStart {
-  Started,
-  Failed,     // the system could not start it: no such file, or no program
-  NotAsUser,  // only the setup program's own (administrator) rights could have started it: left alone
-};
 
 class SetupSystem {
  public:
@@ -24,16 +16,6 @@ class SetupSystem {
   virtual std::string systemFolder() = 0;
   // The operating system's major version (4 and above have shell folders).
   virtual unsigned majorVersion() = 0;
-  virtual bool setCurrentFolder(const std::string& folder) = 0;
-  // Starts `program` in a normal window, with `arguments` after its quoted path on its command
-  // line, in the current folder, with the setup program's own rights. False when the system
-  // cannot start it.
-  virtual bool startProgram(const std::string& program, const std::string& arguments) = 0;
-  // Starts `program`, or opens `document` with the program associated with it, in a normal
-  // window in the current folder, for the signed-in user: never with rights the user's own
-  // programs do not have.
-  virtual UserStart startProgramForUser(const std::string& program) = 0;
-  virtual UserStart openDocumentForUser(const std::string& document) = 0;
 };
 
 }  // namespace mogura

@@ -20,9 +20,9 @@ constexpr std::string_view kShellFoldersKey = "Software\\Microsoft\\Windows\\Cur
 // The place's folder with a backslash; none when the value is missing or empty, which would
 // otherwise put the links, and their removal, at the root of the current drive.
 std::optional<std::string> ShellFolder(SetupEdge& edge, ShortcutPlace place) {
-  auto key = edge.registry.open(RegistryRoot::CurrentUser, std::string(kShellFoldersKey), RegistryAccess::Read);
+  auto key = edge.registry.open(RegistryRoot::CurrentUser, kShellFoldersKey, RegistryAccess::Read);
   std::string folder;
-  if (!key || !key->readString(std::string(ShortcutPlaceName(place)), &folder) || folder.empty()) return std::nullopt;
+  if (!key || !ReadTextUpToTerminator(*key, ShortcutPlaceName(place), &folder) || folder.empty()) return std::nullopt;
   return WithTrailingSeparator(folder, kBackslash);
 }
 
@@ -85,11 +85,11 @@ void CreateProgmanItems(SetupEdge& edge, const SetupContext& context, ShortcutPl
   if (place == ShortcutPlace::Programs) {
     commands.push_back(CreateGroupCommand(context.title));
     for (const Item& item : items) {
-      commands.push_back(AddItemCommand(ItemCommandLine(edge.setupFiles, item.target), item.name));
+      commands.push_back(AddItemCommand(ItemCommandLine(edge.files, item.target), item.name));
     }
   } else if (place == ShortcutPlace::Startup) {
     commands.push_back(ShowStartupGroupCommand());
-    commands.push_back(AddItemCommand(ItemCommandLine(edge.setupFiles, items.front().target), context.title));
+    commands.push_back(AddItemCommand(ItemCommandLine(edge.files, items.front().target), context.title));
   }
   if (!commands.empty()) edge.programManager.execute(commands);
 }

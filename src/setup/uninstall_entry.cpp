@@ -18,8 +18,8 @@ std::string UninstallCommand(const SetupContext& context) {
 bool WriteUninstallEntry(SetupEdge& edge, const SetupContext& context) {
   auto key = edge.registry.create(RegistryRoot::LocalMachine, UninstallKeyPath(context.folder));
   if (!key) return false;
-  bool ok = key->writeString("DisplayName", context.title);
-  ok = key->writeString("UninstallString", UninstallCommand(context)) && ok;
+  bool ok = key->writeText("DisplayName", context.title, TextEnd::Terminated);
+  ok = key->writeText("UninstallString", UninstallCommand(context), TextEnd::Terminated) && ok;
   return ok;
 }
 
@@ -27,13 +27,13 @@ bool IsInstalledSetup(SetupEdge& edge, const SetupContext& context) {
   auto key =
       edge.registry.open(RegistryRoot::LocalMachine, UninstallKeyPath(context.folder), RegistryAccess::Read);
   std::string command;
-  if (!key || !key->readString("UninstallString", &command)) return false;
+  if (!key || !ReadTextUpToTerminator(*key, "UninstallString", &command)) return false;
   const std::optional<std::string> installed = UninstallProgram(command);
   if (!installed) return false;
   const std::string named = context.setupFolder + context.setupFileName;
   // The same file by another spelling: letters in another case, or its short (8.3) form.
   return EqualsNoCase(*installed, named) ||
-         EqualsNoCase(edge.setupFiles.shortPath(*installed), edge.setupFiles.shortPath(named));
+         EqualsNoCase(edge.files.shortPath(*installed), edge.files.shortPath(named));
 }
 
 void RemoveUninstallEntry(SetupEdge& edge, const SetupContext& context) {

@@ -66,7 +66,7 @@ TEST(CopyDriver, StepsFromTheFolderToTheUninstallEntry) {
                                       kPath + "doc\\guide.htm"}));
   EXPECT_EQ(install.setup.disk.bytesOf(kPath + "doc\\guide.htm"), "guide");
   EXPECT_FALSE(install.setup.disk.node(kPath + "doc\\guide.htm")->readOnly);  // the medium's flag is cleared
-  EXPECT_TRUE(install.setup.boxes.shown.empty());
+  EXPECT_TRUE(install.setup.ui.messages.empty());
 
   const auto key = UninstallKeyPath("mogura");
   EXPECT_EQ(install.setup.registry.stringOf(RegistryRoot::LocalMachine, key, "DisplayName"), "Mogura");
@@ -80,13 +80,13 @@ TEST(CopyDriver, FinishStartsTheMainProgramAndOpensTheDocumentForTheUser) {
   Install install(kInfo);
   RunAllSteps(install.driver);
   install.driver.finish();
-  ASSERT_EQ(install.setup.system.startedForUser.size(), 1u);
-  EXPECT_EQ(install.setup.system.startedForUser[0].program, kPath + "mogura.exe");
-  EXPECT_EQ(install.setup.system.startedForUser[0].folder, kPath);
-  ASSERT_EQ(install.setup.system.openedForUser.size(), 1u);
-  EXPECT_EQ(install.setup.system.openedForUser[0].program, kPath + "doc\\guide.htm");
-  EXPECT_TRUE(install.setup.system.started.empty());  // nothing with the setup program's rights
-  EXPECT_TRUE(install.setup.boxes.shown.empty());
+  ASSERT_EQ(install.setup.shell.startedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.shell.startedForUser[0].program, kPath + "mogura.exe");
+  EXPECT_EQ(install.setup.shell.startedForUser[0].folder, kPath);
+  ASSERT_EQ(install.setup.shell.openedForUser.size(), 1u);
+  EXPECT_EQ(install.setup.shell.openedForUser[0].program, kPath + "doc\\guide.htm");
+  EXPECT_TRUE(install.setup.shell.started.empty());  // nothing with the setup program's rights
+  EXPECT_TRUE(install.setup.ui.messages.empty());
 }
 
 TEST(CopyDriver, CopyFailuresAreToldAndTheSequenceGoesOn) {
@@ -97,7 +97,7 @@ TEST(CopyDriver, CopyFailuresAreToldAndTheSequenceGoesOn) {
   ASSERT_EQ(reports.size(), 9u);
   EXPECT_TRUE(reports[3].ok);
   for (unsigned step : {4u, 5u, 6u, 7u}) EXPECT_FALSE(reports[step].ok) << step;
-  EXPECT_EQ(install.setup.boxes.texts(),
+  EXPECT_EQ(install.setup.ui.texts(),
             (std::vector<std::string>{"missing.dll" + Text(IDS_SETUP_COPY_FAILED),
                                       "guide.htm" + Text(IDS_SETUP_COPY_FAILED),
                                       "guide.htm" + Text(IDS_SETUP_COPY_FAILED),
@@ -112,7 +112,7 @@ TEST(CopyDriver, SubfolderFailureStopsThatFileOnly) {
   install.setup.disk.addFolder(kPath);
   install.setup.disk.addFile(kPath + "doc");  // a file where the folder should be
   RunAllSteps(install.driver);
-  EXPECT_EQ(install.setup.boxes.texts(), std::vector<std::string>{kPath + "doc" + Text(IDS_SETUP_FILE_IN_THE_WAY)});
+  EXPECT_EQ(install.setup.ui.texts(), std::vector<std::string>{kPath + "doc" + Text(IDS_SETUP_FILE_IN_THE_WAY)});
   EXPECT_TRUE(install.setup.disk.has(kPath + "mogura.exe"));
 }
 
@@ -123,7 +123,7 @@ TEST(CopyDriver, NeverWritesThroughALink) {
   folderLink.setup.disk.addFolder("D:\\Other");
   folderLink.setup.disk.addLink(kPath, "D:\\Other", true);
   RunAllSteps(folderLink.driver);
-  EXPECT_EQ(folderLink.setup.boxes.texts(),
+  EXPECT_EQ(folderLink.setup.ui.texts(),
             (std::vector<std::string>{
                 "setup.exe" + Text(IDS_SETUP_COPY_FAILED), "setup.INF" + Text(IDS_SETUP_COPY_FAILED),
                 "mogura.exe" + Text(IDS_SETUP_COPY_FAILED), "guide.htm" + Text(IDS_SETUP_COPY_FAILED)}));
@@ -134,7 +134,7 @@ TEST(CopyDriver, NeverWritesThroughALink) {
   subfolderLink.setup.disk.addFile("D:\\Notes\\guide.htm", "the user's");
   subfolderLink.setup.disk.addLink(kPath + "doc", "D:\\Notes", true);
   RunAllSteps(subfolderLink.driver);
-  EXPECT_EQ(subfolderLink.setup.boxes.texts(),
+  EXPECT_EQ(subfolderLink.setup.ui.texts(),
             std::vector<std::string>{"guide.htm" + Text(IDS_SETUP_COPY_FAILED)});
   EXPECT_EQ(subfolderLink.setup.disk.bytesOf("D:\\Notes\\guide.htm"), "the user's");
   EXPECT_EQ(subfolderLink.setup.disk.bytesOf(kPath + "mogura.exe"), "program");
@@ -143,7 +143,7 @@ TEST(CopyDriver, NeverWritesThroughALink) {
   fileLink.setup.disk.addFile("D:\\mine.exe", "the user's");
   fileLink.setup.disk.addLink(kPath + "mogura.exe", "D:\\mine.exe", false);
   RunAllSteps(fileLink.driver);
-  EXPECT_EQ(fileLink.setup.boxes.texts(),
+  EXPECT_EQ(fileLink.setup.ui.texts(),
             std::vector<std::string>{"mogura.exe" + Text(IDS_SETUP_COPY_FAILED)});
   EXPECT_EQ(fileLink.setup.disk.bytesOf("D:\\mine.exe"), "the user's");
 }
@@ -175,21 +175,21 @@ TEST(CopyDriver, TheFoldersItMakesAreProtected) {
 TEST(CopyDriver, WhatOnlyAdministratorRightsCouldStartIsLeftToTheStartMenu) {
   Install install(kInfo);
   RunAllSteps(install.driver);
-  install.setup.system.userStart = UserStart::NotAsUser;
+  install.setup.shell.userStart = UserStart::NotAsUser;
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.started.empty());
-  ASSERT_EQ(install.setup.boxes.shown.size(), 2u);
-  EXPECT_EQ(install.setup.boxes.shown[0].text, kPath + "mogura.exe" + Text(IDS_SETUP_START_FROM_MENU));
-  EXPECT_EQ(install.setup.boxes.shown[1].text, kPath + "doc\\guide.htm" + Text(IDS_SETUP_START_FROM_MENU));
-  EXPECT_EQ(install.setup.boxes.shown[0].caption, "Mogura");
-  EXPECT_EQ(install.setup.boxes.shown[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(install.setup.shell.started.empty());
+  ASSERT_EQ(install.setup.ui.messages.size(), 2u);
+  EXPECT_EQ(install.setup.ui.messages[0].text, kPath + "mogura.exe" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.ui.messages[1].text, kPath + "doc\\guide.htm" + Text(IDS_SETUP_START_FROM_MENU));
+  EXPECT_EQ(install.setup.ui.messages[0].caption, "Mogura");
+  EXPECT_EQ(install.setup.ui.messages[0].icon, MessageIcon::Information);
 
   // A start that simply fails stays silent, as before.
   Install failing(kInfo);
   RunAllSteps(failing.driver);
-  failing.setup.system.userStart = UserStart::Failed;
+  failing.setup.shell.userStart = UserStart::Failed;
   failing.driver.finish();
-  EXPECT_TRUE(failing.setup.boxes.shown.empty());
+  EXPECT_TRUE(failing.setup.ui.messages.empty());
 }
 
 TEST(CopyDriver, TheOpenEntryNamesAFileInsideTheInstallationFolder) {
@@ -200,8 +200,8 @@ TEST(CopyDriver, TheOpenEntryNamesAFileInsideTheInstallationFolder) {
     Install install(lines);
     RunAllSteps(install.driver);
     install.driver.finish();
-    EXPECT_TRUE(install.setup.system.openedForUser.empty()) << open;
-    EXPECT_EQ(install.setup.system.startedForUser.size(), 1u) << open;
+    EXPECT_TRUE(install.setup.shell.openedForUser.empty()) << open;
+    EXPECT_EQ(install.setup.shell.startedForUser.size(), 1u) << open;
   }
 }
 
@@ -277,9 +277,9 @@ TEST(CopyDriver, NoFileEntries) {
   ASSERT_EQ(install.setup.links.sessions.size(), 1u);
   EXPECT_EQ(install.setup.links.sessions[0][0].target, kPath);
   install.driver.finish();
-  EXPECT_TRUE(install.setup.system.startedForUser.empty());
-  EXPECT_TRUE(install.setup.system.openedForUser.empty());
-  EXPECT_TRUE(install.setup.boxes.shown.empty());
+  EXPECT_TRUE(install.setup.shell.startedForUser.empty());
+  EXPECT_TRUE(install.setup.shell.openedForUser.empty());
+  EXPECT_TRUE(install.setup.ui.messages.empty());
   EXPECT_TRUE(install.setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
 }
 

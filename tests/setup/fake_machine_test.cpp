@@ -10,7 +10,7 @@ namespace mogura::test {
 namespace {
 
 TEST(FakeRegistry, DeepKeysAreMadeLevelByLevel) {
-  FakeRegistry registry;
+  MemoryRegistry registry;
   std::string path = "Software";
   for (int level = 1; level < 40; ++level) path += "\\level" + std::to_string(level);
   registry.addKey(RegistryRoot::CurrentUser, path);  // made level by level, or never returns
@@ -20,7 +20,7 @@ TEST(FakeRegistry, DeepKeysAreMadeLevelByLevel) {
 }
 
 TEST(FakeRegistry, ABackslashTrailByteDoesNotSplitAKey) {
-  FakeRegistry registry;
+  MemoryRegistry registry;
   const std::string so = "\x83\x5C";  // a katakana whose second byte is a backslash
   registry.addKey(RegistryRoot::CurrentUser, so + "ft\\sub");
   EXPECT_EQ(registry.subkeys(RegistryRoot::CurrentUser, ""), (std::vector<std::string>{so + "ft"}));

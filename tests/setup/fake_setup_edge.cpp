@@ -10,11 +10,6 @@
 namespace mogura::test {
 namespace {
 
-std::string ParentKey(const std::string& key) {
-  const std::size_t last = FindLastCharDbcs(key, '\\');
-  return last == std::string::npos ? std::string() : key.substr(0, last);
-}
-
 class StringInput : public InputFile {
  public:
   explicit StringInput(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -81,10 +76,10 @@ std::optional<std::string> FakeDisk::resolved(const std::string& path, bool foll
     real.append(full, begin, end == std::string::npos ? std::string::npos : end - begin);
     const bool last = end == std::string::npos;
     if (!last || followLast) {
-      const auto it = nodes_.find(AsciiFolded(real));
-      if (it != nodes_.end() && !it->second.linkTarget.empty()) {
+      const auto* entry = tree_.find(real);
+      if (entry && !entry->value.linkTarget.empty()) {
         if (++*hops > kMostLinks) return std::nullopt;
-        std::optional<std::string> target = resolved(it->second.linkTarget, true, hops);
+        std::optional<std::string> target = resolved(entry->value.linkTarget, true, hops);
         if (!target) return std::nullopt;
         real = std::move(*target);
       }
@@ -97,15 +92,15 @@ std::optional<std::string> FakeDisk::resolved(const std::string& path, bool foll
 const FakeDisk::Node* FakeDisk::find(const std::string& path) const {
   const std::optional<std::string> real = resolved(path, false);
   if (!real) return nullptr;
-  const auto it = nodes_.find(AsciiFolded(*real));
-  return it == nodes_.end() ? nullptr : &it->second;
+  const auto* entry = tree_.find(*real);
+  return entry ? &entry->value : nullptr;
 }
 
 const FakeDisk::Node* FakeDisk::findFollowed(const std::string& path) const {
   const std::optional<std::string> real = resolved(path, true);
   if (!real) return nullptr;
-  const auto it = nodes_.find(AsciiFolded(*real));
-  return it == nodes_.end() ? nullptr : &it->second;
+  const auto* entry = tree_.find(*real);
+  return entry ? &entry->value : nullptr;
 }
 
 FakeDisk::Node* FakeDisk::node(const std::string& path) { return const_cast<Node*>(find(path)); }
@@ -121,41 +116,12 @@ bool FakeDisk::isProtectedFolder(const std::string& path) const {
 }
 
 bool FakeDisk::parentIsFolder(const std::string& key) const {
-  const auto it = nodes_.find(ParentKey(key));
-  return it != nodes_.end() && it->second.folder;
-}
-
-// Every child's key starts with its parent's and a backslash, so only that stretch of the map is
-// looked at; and a child's own stretch, its descendants, is stepped over, so that listing each
-// folder of a deep tree stays linear in the tree rather than in its depth times its size.
-template <typename Visit>
-void FakeDisk::forEachChild(const std::string& key, Visit visit) const {
-  const std::string prefix = key + '\\';
-  auto it = nodes_.lower_bound(prefix);
-  while (it != nodes_.end() && it->first.starts_with(prefix)) {
-    if (ParentKey(it->first) == key && !visit(it->second)) return;
-    // The keys below this one start with it and a backslash, and all sort before it and ']'.
-    const auto next = std::next(it);
-    it = next != nodes_.end() && next->first.starts_with(it->first + '\\') ? nodes_.lower_bound(it->first + ']') : next;
-  }
-}
-
-bool FakeDisk::hasChildren(const std::string& key) const {
-  bool found = false;
-  forEachChild(key, [&found](const Node&) {
-    found = true;
-    return false;  // one is enough
-  });
-  return found;
+  const auto* parent = tree_.find(PathTree<Node>::ParentOf(key));
+  return parent && parent->value.folder;
 }
 
 FakeDisk::Node& FakeDisk::put(const std::string& path, bool folder) {
-  const std::string full = absolute(path);
-  Node& n = nodes_[AsciiFolded(full)];
-  if (n.path.empty()) {
-    n.path = full;
-    n.order = nextOrder_++;
-  }
+  Node& n = tree_.put(absolute(path)).value;
   n.folder = folder;
   return n;
 }
@@ -190,14 +156,8 @@ std::string FakeDisk::bytesOf(const std::string& path) const {
 }
 
 std::vector<std::string> FakeDisk::below(const std::string& folder) const {
-  const std::string prefix = keyOf(folder) + '\\';
-  std::vector<const Node*> found;
-  for (auto it = nodes_.lower_bound(prefix); it != nodes_.end() && it->first.starts_with(prefix); ++it) {
-    found.push_back(&it->second);
-  }
-  std::sort(found.begin(), found.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
   std::vector<std::string> paths;
-  for (const Node* n : found) paths.push_back(n->path);
+  for (const auto* entry : tree_.below(absolute(folder))) paths.push_back(entry->path);
   return paths;
 }
 
@@ -244,8 +204,8 @@ bool FakeDisk::removeFolder(const std::string& path) {
   const Node* n = real ? find(*real) : nullptr;
   if (!n || !n->folder || n->undeletable) return false;
   // A junction goes by itself, whatever its target holds.
-  if (n->linkTarget.empty() && hasChildren(keyOf(*real))) return false;
-  nodes_.erase(keyOf(*real));
+  if (n->linkTarget.empty() && tree_.hasChildren(*real)) return false;
+  tree_.erase(*real);
   return true;
 }
 
@@ -253,7 +213,7 @@ bool FakeDisk::removeFile(const std::string& path) {
   const std::optional<std::string> real = resolved(path, false);
   const Node* n = real ? find(*real) : nullptr;
   if (!n || n->folder || n->undeletable || n->inUse || n->readOnly) return false;
-  nodes_.erase(keyOf(*real));
+  tree_.erase(*real);
   return true;
 }
 
@@ -265,7 +225,7 @@ bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
   const Node* target = find(*realTo);
   if (!source || source->folder || (target && (target->folder || target->inUse))) return false;
   const std::string bytes = source->bytes;
-  nodes_.erase(keyOf(*realFrom));
+  tree_.erase(*realFrom);
   if (!parentIsFolder(keyOf(*realTo))) return false;
   put(*realTo, false).bytes = bytes;
   return true;
@@ -274,16 +234,9 @@ bool FakeDisk::replaceFile(const std::string& from, const std::string& to) {
 bool FakeDisk::listFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
   const std::optional<std::string> real = resolved(folder, true);
   if (!real || !hasFolder(*real)) return false;
-  const std::string key = keyOf(*real);
-  std::vector<const Node*> children;
-  forEachChild(key, [&](const Node& n) {
-    children.push_back(&n);
-    return true;
-  });
-  std::sort(children.begin(), children.end(), [](const Node* a, const Node* b) { return a->order < b->order; });
-  for (const Node* n : children) {
+  for (const auto* child : tree_.children(*real)) {
     entries->push_back(
-        {n->path.substr(FindLastCharDbcs(n->path, '\\') + 1), n->folder, !n->linkTarget.empty()});
+        {PathTree<Node>::NameOf(child->path), child->value.folder, !child->value.linkTarget.empty()});
   }
   return true;
 }
@@ -297,7 +250,7 @@ bool FakeDisk::removeLink(const std::string& path) {
   const std::optional<std::string> real = resolved(path, false);
   const Node* n = real ? find(*real) : nullptr;
   if (!n || n->linkTarget.empty() || n->undeletable) return false;
-  nodes_.erase(keyOf(*real));
+  tree_.erase(*real);
   return true;
 }
 
@@ -344,140 +297,11 @@ bool FakeDisk::deleteAtRestart(const std::string& path) {
   return true;
 }
 
-// ---- FakeRegistry
-
-namespace {
-
-class FakeKey : public RegistryKey {
- public:
-  FakeKey(FakeRegistry* registry, RegistryRoot root, std::string path)
-      : registry_(registry), root_(root), path_(std::move(path)) {}
-  bool subkeyName(std::uint32_t index, std::string* name) override {
-    const std::vector<std::string> names = registry_->subkeys(root_, path_);
-    if (index >= names.size()) return false;
-    *name = names[index];
-    return true;
-  }
-  bool readString(const std::string& name, std::string* value) override {
-    FakeRegistry::Key* key = registry_->key(root_, path_);
-    if (!key || !key->values.count(name)) return false;
-    *value = key->values[name];
-    return true;
-  }
-  bool writeString(const std::string& name, const std::string& value) override {
-    FakeRegistry::Key* key = registry_->key(root_, path_);
-    if (!key) return false;
-    key->values[name] = value;
-    return true;
-  }
-
- private:
-  FakeRegistry* registry_;
-  RegistryRoot root_;
-  std::string path_;
-};
-
-}  // namespace
-
-FakeRegistry::Key& FakeRegistry::put(RegistryRoot root, const std::string& path) {
-  // Each level once: a key 30 levels deep makes 30 keys, not 2 to the 30th calls.
-  for (std::size_t end = FindCharDbcs(path, '\\'); end != std::string::npos; end = FindCharDbcs(path, '\\', end + 1))
-    putOne(root, path.substr(0, end));
-  return putOne(root, path);
-}
-
-FakeRegistry::Key& FakeRegistry::putOne(RegistryRoot root, const std::string& path) {
-  Key& k = keys_[{root, AsciiFolded(path)}];
-  if (k.path.empty()) {
-    k.path = path;
-    k.order = nextOrder_++;
-  }
-  return k;
-}
-
-FakeRegistry::Key* FakeRegistry::key(RegistryRoot root, const std::string& path) {
-  const auto it = keys_.find({root, AsciiFolded(path)});
-  return it == keys_.end() ? nullptr : &it->second;
-}
-
-bool FakeRegistry::hasKey(RegistryRoot root, const std::string& path) const {
-  return keys_.count({root, AsciiFolded(path)}) != 0;
-}
-
-std::string FakeRegistry::stringOf(RegistryRoot root, const std::string& path, const std::string& name) const {
-  const auto it = keys_.find({root, AsciiFolded(path)});
-  if (it == keys_.end()) return std::string();
-  const auto value = it->second.values.find(name);
-  return value == it->second.values.end() ? std::string() : value->second;
-}
-
-std::vector<std::string> FakeRegistry::keys(RegistryRoot root) const {
-  std::vector<const Key*> found;
-  for (const auto& [id, k] : keys_) {
-    if (id.first == root) found.push_back(&k);
-  }
-  std::sort(found.begin(), found.end(), [](const Key* a, const Key* b) { return a->order < b->order; });
-  std::vector<std::string> paths;
-  for (const Key* k : found) paths.push_back(k->path);
-  return paths;
-}
-
-std::vector<std::string> FakeRegistry::subkeys(RegistryRoot root, const std::string& path) const {
-  const std::string parent = AsciiFolded(path);
-  std::vector<const Key*> found;
-  for (const auto& [id, k] : keys_) {
-    if (id.first == root && ParentKey(id.second) == parent) found.push_back(&k);
-  }
-  std::sort(found.begin(), found.end(), [](const Key* a, const Key* b) { return a->order < b->order; });
-  std::vector<std::string> names;
-  for (const Key* k : found) {
-    const std::size_t last = FindLastCharDbcs(k->path, '\\');
-    names.push_back(last == std::string::npos ? k->path : k->path.substr(last + 1));
-  }
-  return names;
-}
-
-std::unique_ptr<RegistryKey> FakeRegistry::open(RegistryRoot root, const std::string& path, RegistryAccess) {
-  // An empty path opens the root itself, as the system does.
-  if (!path.empty() && !hasKey(root, path)) return nullptr;
-  return std::make_unique<FakeKey>(this, root, path);
-}
-
-std::unique_ptr<RegistryKey> FakeRegistry::create(RegistryRoot root, const std::string& path) {
-  put(root, path);
-  return std::make_unique<FakeKey>(this, root, path);
-}
-
-bool FakeRegistry::deleteKey(RegistryRoot root, const std::string& path) {
-  ++deleteCalls;
-  if (path.empty() || !hasKey(root, path) || undeletable.count(path) || !subkeys(root, path).empty()) return false;
-  keys_.erase({root, AsciiFolded(path)});
-  return true;
-}
-
-// ---- FakeBoxes
-
-MessageAnswer FakeBoxes::show(const std::string& text, const std::string& caption, MessageIcon icon,
-                              MessageButtons buttons, MessageAnswer defaultAnswer) {
-  shown.push_back({text, caption, icon, buttons, defaultAnswer});
-  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (!answers.empty()) {
-    const MessageAnswer next = answers.front();
-    answers.pop_front();
-    return next;
-  }
-  return answer;
-}
-
-std::vector<std::string> FakeBoxes::texts() const {
-  std::vector<std::string> out;
-  for (const ShownBox& box : shown) out.push_back(box.text);
-  return out;
-}
-
 // ---- FakeSetup
 
 FakeSetup::FakeSetup() {
+  ui.answer = MessageAnswer::Yes;
+  shell.currentFolder = &disk.currentFolder;
   disk.addFolder("C:\\WINDOWS\\system32");
   disk.addFolder("D:");
   disk.addFile("D:\\setup.exe", "setup program");

@@ -1,6 +1,6 @@
 // A whole machine in memory for the setup tests: a case-insensitive Windows file system with
-// drive letters and links, a registry, the shell-link and Program Manager services, message boxes with
-// scripted answers, and the system's folders and program starts.
+// drive letters and links, and the system's folders; with the test machine's registry,
+// shell-link and Program Manager services, scripted user (who answers Yes) and recording shell.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +18,20 @@
 #include "setup/setup_context.h"
 #include "setup/setup_edge.h"
 #include "setup/setup_start.h"
+#include "support/memory_registry.h"
+#include "support/path_tree.h"
+#include "support/recording_shell.h"
+#include "support/recording_shell_links.h"
+#include "support/scripted_interaction.h"
 
 namespace mogura::test {
 
-class FakeDisk : public FileSystem, public SetupFiles {
+// A text of the string table as a string, for building expected messages.
+inline std::string Text(int id) { return std::string(LoadText(id)); }
+
+class FakeDisk : public FileSystem {
  public:
   struct Node {
-    std::string path;  // as first spelled, without a trailing backslash
     bool folder = false;
     std::string bytes;
     bool readOnly = false;
@@ -32,7 +39,6 @@ class FakeDisk : public FileSystem, public SetupFiles {
     bool undeletable = false;  // deleting or removing fails
     bool isProtected = false;  // made by createProtectedFolder
     std::string linkTarget;    // a link (symbolic link, junction) to this absolute path
-    std::uint64_t order = 0;   // directory order
   };
 
   // Test set-up: folders, files and links with every folder above them. A link to a folder
@@ -72,7 +78,6 @@ class FakeDisk : public FileSystem, public SetupFiles {
   }
   bool replaceFile(const std::string& from, const std::string& to) override;
 
-  // SetupFiles
   bool listFolder(const std::string& folder, std::vector<FolderEntry>* entries) override;
   bool isLink(const std::string& path) override;
   bool removeLink(const std::string& path) override;
@@ -82,6 +87,10 @@ class FakeDisk : public FileSystem, public SetupFiles {
   bool freeSpace(const std::string& path, DiskFreeSpace* result) override;
   std::string shortPath(const std::string& path) override;
   bool deleteAtRestart(const std::string& path) override;
+  bool setCurrentFolder(const std::string& folder) override {
+    currentFolder = folder;
+    return true;
+  }
 
  private:
   std::string keyOf(const std::string& path) const;
@@ -93,125 +102,23 @@ class FakeDisk : public FileSystem, public SetupFiles {
   const Node* find(const std::string& path) const;  // the last level not followed
   const Node* findFollowed(const std::string& path) const;
   bool parentIsFolder(const std::string& key) const;
-  bool hasChildren(const std::string& key) const;
   Node& put(const std::string& path, bool folder);
 
-  template <typename Visit>
-  void forEachChild(const std::string& key, Visit visit) const;  // visit returns false to stop
-  std::map<std::string, Node> nodes_;  // by folded absolute path
-  std::uint64_t nextOrder_ = 0;
-};
-
-class FakeRegistry : public Registry {
- public:
-  struct Key {
-    std::string path;
-    std::map<std::string, std::string> values;
-    std::uint64_t order = 0;
-  };
-
-  void addKey(RegistryRoot root, const std::string& path) { put(root, path); }
-  void setString(RegistryRoot root, const std::string& path, const std::string& name, const std::string& value) {
-    put(root, path).values[name] = value;
-  }
-  bool hasKey(RegistryRoot root, const std::string& path) const;
-  std::string stringOf(RegistryRoot root, const std::string& path, const std::string& name) const;
-  // Every key below `root`, as spelled, in creation order.
-  std::vector<std::string> keys(RegistryRoot root) const;
-
-  std::set<std::string> undeletable;  // paths whose deletion fails
-  int deleteCalls = 0;
-
-  std::unique_ptr<RegistryKey> open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
-  std::unique_ptr<RegistryKey> create(RegistryRoot root, const std::string& path) override;
-  bool deleteKey(RegistryRoot root, const std::string& path) override;
-
-  // The names of the direct subkeys of `path`, in creation order (the root for an empty path).
-  std::vector<std::string> subkeys(RegistryRoot root, const std::string& path) const;
-  Key* key(RegistryRoot root, const std::string& path);
-
- private:
-  using Id = std::pair<RegistryRoot, std::string>;
-  // The key and every key above it.
-  Key& put(RegistryRoot root, const std::string& path);
-  Key& putOne(RegistryRoot root, const std::string& path);
-  std::map<Id, Key> keys_;
-  std::uint64_t nextOrder_ = 0;
-};
-
-class FakeLinks : public ShellLinks {
- public:
-  void save(const std::vector<ShellLink>& links) override { sessions.push_back(links); }
-  std::vector<std::vector<ShellLink>> sessions;
-};
-
-class FakeProgramManager : public ProgramManager {
- public:
-  void execute(const std::vector<std::string>& commands) override { conversations.push_back(commands); }
-  std::vector<std::vector<std::string>> conversations;
-};
-
-struct ShownBox {
-  std::string text;
-  std::string caption;
-  MessageIcon icon;
-  MessageButtons buttons;
-  MessageAnswer defaultAnswer;
-};
-
-class FakeBoxes : public MessageBoxes {
- public:
-  MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                     MessageButtons buttons, MessageAnswer defaultAnswer) override;
-  // Questions take the queued answers first, then `answer`; an OK box answers OK.
-  std::deque<MessageAnswer> answers;
-  MessageAnswer answer = MessageAnswer::Yes;
-  std::vector<ShownBox> shown;
-  std::vector<std::string> texts() const;
-};
-
-struct StartedProgram {
-  std::string program;  // or the document opened
-  std::string arguments;
-  std::string folder;
+  // By absolute path; a folder lists in creation order.
+  PathTree<Node> tree_;
 };
 
 class FakeSystem : public SetupSystem {
  public:
-  explicit FakeSystem(FakeDisk& disk) : disk_(disk) {}
   std::string modulePath() override { return module; }
   std::string windowsFolder() override { return windows; }
   std::string systemFolder() override { return system; }
   unsigned majorVersion() override { return version; }
-  bool setCurrentFolder(const std::string& folder) override {
-    disk_.currentFolder = folder;
-    return true;
-  }
-  bool startProgram(const std::string& program, const std::string& arguments) override {
-    started.push_back({program, arguments, disk_.currentFolder});
-    return startSucceeds;
-  }
-  UserStart startProgramForUser(const std::string& program) override {
-    startedForUser.push_back({program, std::string(), disk_.currentFolder});
-    return userStart;
-  }
-  UserStart openDocumentForUser(const std::string& document) override {
-    openedForUser.push_back({document, std::string(), disk_.currentFolder});
-    return userStart;
-  }
 
   std::string module = "D:\\setup.exe";
   std::string windows = "C:\\WINDOWS";
   std::string system = "C:\\WINDOWS\\system32";
   unsigned version = 10;
-  bool startSucceeds = true;
-  std::vector<StartedProgram> started;  // with the setup program's rights
-  UserStart userStart = UserStart::Started;
-  std::vector<StartedProgram> startedForUser;
-  std::vector<StartedProgram> openedForUser;
-
- private:
-  FakeDisk& disk_;
 };
 
 // The machine with a distribution on drive D: and an empty drive C: with its Windows folder.
@@ -233,16 +140,14 @@ struct FakeSetup {
   }
 
   FakeDisk disk;
-  FakeRegistry registry;
-  FakeLinks links;
-  FakeProgramManager progman;
-  FakeBoxes boxes;
-  FakeSystem system{disk};
-  SetupEdge edge{disk, disk, registry, links, progman, boxes, system};
+  MemoryRegistry registry;
+  RecordingShellLinks links;
+  RecordingProgramManager progman;
+  ScriptedInteraction ui;
+  RecordingShell shell;
+  FakeSystem system;
+  SetupEdge edge{disk, registry, links, progman, ui, shell, system};
 };
-
-// A text of the string table as a string, for building expected messages.
-inline std::string Text(int id) { return std::string(LoadText(id)); }
 
 // "ソ" and "表": double-byte characters whose trail byte is a backslash.
 inline const std::string kSo = "\x83\x5C";

@@ -50,8 +50,8 @@ TEST(InstallWizard, RootsAndPathsWithoutADriveAreRefused) {
   }
   std::vector<std::string> expected(5, Text(IDS_SETUP_ROOT_REFUSED));
   expected.insert(expected.end(), 7, Text(IDS_SETUP_NEED_DRIVE));
-  EXPECT_EQ(w.setup.boxes.texts(), expected);
-  EXPECT_EQ(w.setup.boxes.shown[0].icon, MessageIcon::Error);
+  EXPECT_EQ(w.setup.ui.texts(), expected);
+  EXPECT_EQ(w.setup.ui.messages[0].icon, MessageIcon::Error);
   EXPECT_TRUE(w.setup.disk.below("C:\\Program Files").empty());
 }
 
@@ -63,7 +63,7 @@ TEST(InstallWizard, NextTestsTheFolderChainAndLeavesOnlyWhatExisted) {
   // Every folder the test made is removed again, deepest first; the one that existed stays.
   EXPECT_TRUE(w.setup.disk.hasFolder("C:\\Tools"));
   EXPECT_FALSE(w.setup.disk.has("C:\\Tools\\" + kSo));
-  EXPECT_TRUE(w.setup.boxes.shown.empty());
+  EXPECT_TRUE(w.setup.ui.messages.empty());
   EXPECT_EQ(w.wizard.leaveOptionsPage(false, true), WizardPage::Copy);
   EXPECT_FALSE(w.context.wantStartMenu);
   EXPECT_TRUE(w.context.wantDesktop);
@@ -76,10 +76,10 @@ TEST(InstallWizard, AnExistingFolderIsKeptAndOnlyTheFoldersTheTestMadeGo) {
   w.setup.disk.addFolder("C:\\Apps\\mogura");
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\Apps\\mogura"), WizardPage::Options);
   EXPECT_TRUE(w.setup.disk.hasFolder("C:\\Apps\\mogura"));
-  EXPECT_TRUE(w.setup.boxes.shown.empty());
+  EXPECT_TRUE(w.setup.ui.messages.empty());
   // Declined for little space after the test: what the test made is gone all the same.
   w.setup.disk.space = DiskFreeSpace{512, 8, 10};
-  w.setup.boxes.answer = MessageAnswer::No;
+  w.setup.ui.answer = MessageAnswer::No;
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Apps\\mogura\\new\\deeper"));
   EXPECT_EQ(w.setup.disk.below("C:\\Apps"), std::vector<std::string>{"C:\\Apps\\mogura"});
 }
@@ -87,29 +87,29 @@ TEST(InstallWizard, AnExistingFolderIsKeptAndOnlyTheFoldersTheTestMadeGo) {
 TEST(InstallWizard, AFolderThatHoldsFilesIsTakenOnlyWhenTheUserAgrees) {
   Wizard w;
   w.setup.disk.addFile("C:\\Program Files\\Other\\setup.exe", "another product");
-  w.setup.boxes.answer = MessageAnswer::No;
+  w.setup.ui.answer = MessageAnswer::No;
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Program Files\\"));
-  ASSERT_EQ(w.setup.boxes.shown.size(), 1u);
-  const test::ShownBox& box = w.setup.boxes.shown[0];
+  ASSERT_EQ(w.setup.ui.messages.size(), 1u);
+  const test::ShownMessage& box = w.setup.ui.messages[0];
   EXPECT_EQ(box.text, "C:\\Program Files" + Text(IDS_SETUP_FOLDER_NOT_EMPTY));
   EXPECT_EQ(box.caption, "Mogura");
   EXPECT_EQ(box.icon, MessageIcon::Question);
   EXPECT_EQ(box.buttons, MessageButtons::YesNo);
   EXPECT_EQ(box.defaultAnswer, MessageAnswer::No);
   EXPECT_EQ(w.setup.disk.bytesOf("C:\\Program Files\\Other\\setup.exe"), "another product");
-  w.setup.boxes.answer = MessageAnswer::Yes;
+  w.setup.ui.answer = MessageAnswer::Yes;
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\Program Files\\"), WizardPage::Options);
 
   // A folder that holds this product (its information file names the same folder, in any
   // case) is an update and goes without the question; another product's is asked about.
-  w.setup.boxes.shown.clear();
+  w.setup.ui.messages.clear();
   w.setup.disk.addFile("C:\\old\\setup.INF", "[Install]\r\nTitle=Old\r\nFolder=MOGURA\r\n");
   w.setup.disk.addFile("C:\\old\\mogura.exe");
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\old"), WizardPage::Options);
   w.setup.disk.addFile("C:\\other\\setup.INF", "[Install]\r\nTitle=Other\r\nFolder=other\r\n");
-  w.setup.boxes.answer = MessageAnswer::No;
+  w.setup.ui.answer = MessageAnswer::No;
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\other"));
-  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>{"C:\\other" + Text(IDS_SETUP_FOLDER_NOT_EMPTY)});
+  EXPECT_EQ(w.setup.ui.texts(), std::vector<std::string>{"C:\\other" + Text(IDS_SETUP_FOLDER_NOT_EMPTY)});
 }
 
 TEST(InstallWizard, ALinkIsNoInstallationFolder) {
@@ -117,7 +117,7 @@ TEST(InstallWizard, ALinkIsNoInstallationFolder) {
   w.setup.disk.addFolder("D:\\Somewhere");
   w.setup.disk.addLink("C:\\mogura", "D:\\Somewhere", true);
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\mogura"));
-  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>{"C:\\mogura" + Text(IDS_SETUP_FOLDER_IS_LINK)});
+  EXPECT_EQ(w.setup.ui.texts(), std::vector<std::string>{"C:\\mogura" + Text(IDS_SETUP_FOLDER_IS_LINK)});
   EXPECT_TRUE(w.setup.disk.isLink("C:\\mogura"));
   EXPECT_TRUE(w.setup.disk.below("D:\\Somewhere").empty());
 }
@@ -132,7 +132,7 @@ TEST(InstallWizard, APathTooLongInBytesIsRefusedNeverCut) {
   EXPECT_FALSE(w.wizard.leaveFolderPage(japanese));
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\" + std::string(256, 'a')));
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\mogura", false));
-  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>(3, Text(IDS_SETUP_NEED_DRIVE)));
+  EXPECT_EQ(w.setup.ui.texts(), std::vector<std::string>(3, Text(IDS_SETUP_NEED_DRIVE)));
   EXPECT_EQ(w.setup.disk.below("C:"), before);
   japanese.resize(japanese.size() - 2);  // 258 bytes with the backslash
   EXPECT_EQ(w.wizard.leaveFolderPage(japanese), WizardPage::Options);
@@ -147,7 +147,7 @@ TEST(InstallWizard, AFileInTheWayOrAFailedCreationStaysOnThePage) {
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Tools\\mogura\\"));
   w.setup.disk.uncreatableFolders.insert("C:\\Apps");
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\Apps\\mogura"));
-  EXPECT_EQ(w.setup.boxes.texts(),
+  EXPECT_EQ(w.setup.ui.texts(),
             (std::vector<std::string>{"C:\\Tools" + Text(IDS_SETUP_FILE_IN_THE_WAY),
                                       "C:\\Apps" + Text(IDS_SETUP_FOLDER_NOT_CREATED)}));
   EXPECT_FALSE(w.setup.disk.has("C:\\Apps\\mogura"));
@@ -157,26 +157,26 @@ TEST(InstallWizard, LittleFreeSpaceAsksWithTheMegabytes) {
   Wizard w;
   // 512 x 8 x (25000 / 10) = 10,240,000 bytes measured: below 10 MiB, shown as 98 MB.
   w.setup.disk.space = DiskFreeSpace{512, 8, 25009};
-  w.setup.boxes.answer = MessageAnswer::No;
+  w.setup.ui.answer = MessageAnswer::No;
   EXPECT_FALSE(w.wizard.leaveFolderPage("C:\\mogura"));
-  ASSERT_EQ(w.setup.boxes.shown.size(), 1u);
-  const test::ShownBox& box = w.setup.boxes.shown[0];
+  ASSERT_EQ(w.setup.ui.messages.size(), 1u);
+  const test::ShownMessage& box = w.setup.ui.messages[0];
   EXPECT_EQ(box.text, FormatText(Text(IDS_SETUP_LOW_SPACE), "98"));
   EXPECT_EQ(box.caption, "Mogura");
   EXPECT_EQ(box.icon, MessageIcon::Question);
   EXPECT_EQ(box.buttons, MessageButtons::YesNo);
-  w.setup.boxes.answer = MessageAnswer::Yes;
+  w.setup.ui.answer = MessageAnswer::Yes;
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\mogura"), WizardPage::Options);
 
   // Unknown free space asks with 0; exactly 10 MiB does not ask.
   w.setup.disk.space.reset();
-  w.setup.boxes.shown.clear();
+  w.setup.ui.messages.clear();
   w.wizard.leaveFolderPage("C:\\mogura");
-  EXPECT_EQ(w.setup.boxes.texts(), std::vector<std::string>{FormatText(Text(IDS_SETUP_LOW_SPACE), "0")});
+  EXPECT_EQ(w.setup.ui.texts(), std::vector<std::string>{FormatText(Text(IDS_SETUP_LOW_SPACE), "0")});
   w.setup.disk.space = DiskFreeSpace{1024, 1024, 100};
-  w.setup.boxes.shown.clear();
+  w.setup.ui.messages.clear();
   EXPECT_EQ(w.wizard.leaveFolderPage("C:\\mogura"), WizardPage::Options);
-  EXPECT_TRUE(w.setup.boxes.shown.empty());
+  EXPECT_TRUE(w.setup.ui.messages.empty());
 }
 
 TEST(InstallWizard, FreeSpaceMeasureNeverWraps) {
@@ -220,7 +220,7 @@ TEST(FolderCreation, ChainFromTheFirstLevelAfterTheRoot) {
   // The first failure stops the chain.
   setup.disk.uncreatableFolders.insert("C:\\x");
   EXPECT_FALSE(CreateFolderChain(setup.edge, "C:\\x\\y\\"));
-  EXPECT_EQ(setup.boxes.texts(), std::vector<std::string>{"C:\\x" + Text(IDS_SETUP_FOLDER_NOT_CREATED)});
+  EXPECT_EQ(setup.ui.texts(), std::vector<std::string>{"C:\\x" + Text(IDS_SETUP_FOLDER_NOT_CREATED)});
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace mogura {
 namespace {
 
 using test::FakeDisk;
-using test::FakeRegistry;
+using test::MemoryRegistry;
 using test::FakeSetup;
 using test::kProgramsFolder;
 using test::Text;
@@ -41,7 +41,7 @@ struct Installed {
     CopyDriver driver(setup.edge, installing);
     while (!driver.runStep().last) {
     }
-    setup.boxes.shown.clear();
+    setup.ui.messages.clear();
     setup.disk.addFile("C:\\Program Files\\evil.dll", "not ours");
     setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura\\Html\\Format1");
     setup.registry.addKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other");
@@ -64,9 +64,9 @@ TEST(Removal, EverythingGoesInOrderAndBadRegValuesAreSkipped) {
   EXPECT_EQ(installed.dialog.closeButtonText(), Text(IDS_SETUP_CLOSE_BUTTON));
   EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
   // Values 2 to 7 name no key two levels below a root: each is told, none deletes anything.
-  EXPECT_EQ(installed.setup.boxes.texts(), std::vector<std::string>(6, Text(IDS_SETUP_REG_BROKEN)));
-  EXPECT_EQ(installed.setup.boxes.shown[0].icon, MessageIcon::Error);
-  const FakeRegistry& registry = installed.setup.registry;
+  EXPECT_EQ(installed.setup.ui.texts(), std::vector<std::string>(6, Text(IDS_SETUP_REG_BROKEN)));
+  EXPECT_EQ(installed.setup.ui.messages[0].icon, MessageIcon::Error);
+  const MemoryRegistry& registry = installed.setup.registry;
   EXPECT_FALSE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\mogura"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, "Software\\Pikomaru\\other"));
   EXPECT_TRUE(registry.hasKey(RegistryRoot::CurrentUser, test::kShellFolders));
@@ -90,9 +90,9 @@ TEST(Removal, AMainProgramStillRunningStopsEverythingForARetry) {
   Installed installed;
   installed.setup.disk.node(kPath + "mogura.exe")->inUse = true;
   EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
-  EXPECT_EQ(installed.setup.boxes.texts().back(), kPath + "mogura.exe" + Text(IDS_SETUP_MAIN_NOT_DELETED) + "Mogura" +
+  EXPECT_EQ(installed.setup.ui.texts().back(), kPath + "mogura.exe" + Text(IDS_SETUP_MAIN_NOT_DELETED) + "Mogura" +
                                                       Text(IDS_SETUP_QUIT_AND_RETRY));
-  EXPECT_EQ(installed.setup.boxes.texts()[installed.setup.boxes.shown.size() - 2],
+  EXPECT_EQ(installed.setup.ui.texts()[installed.setup.ui.messages.size() - 2],
             kPath + "mogura.exe" + Text(IDS_SETUP_DELETE_SKIPPED));
   // The entries after it are gone; it, the setup program and its file stay, with the entry and links.
   EXPECT_FALSE(installed.setup.disk.has(kPath + "doc\\guide.htm"));
@@ -103,7 +103,7 @@ TEST(Removal, AMainProgramStillRunningStopsEverythingForARetry) {
 
   // The retry after quitting: files already gone count as removed.
   installed.setup.disk.node(kPath + "mogura.exe")->inUse = false;
-  installed.setup.boxes.shown.clear();
+  installed.setup.ui.messages.clear();
   EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
 }
 
@@ -112,17 +112,17 @@ TEST(Removal, OtherFilesAreAskedAboutAndKeptOnNo) {
   installed.setup.disk.addFile(kPath + "notes.txt");
   installed.setup.disk.addFile(kPath + "doc\\MOGURA.GID");
   installed.setup.disk.addFile(kPath + "doc\\help.gid.bak");
-  installed.setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::No};
+  installed.setup.ui.answers = {MessageAnswer::Yes, MessageAnswer::No};
   EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
-  const std::vector<std::string> texts = installed.setup.boxes.texts();
+  const std::vector<std::string> texts = installed.setup.ui.texts();
   // Six Reg messages, then the questions in directory order (the .GID file goes without one).
   const std::vector<std::string> after(texts.begin() + 6, texts.end());
   EXPECT_EQ(after, (std::vector<std::string>{kPath + "doc\\help.gid.bak" + Text(IDS_SETUP_ASK_DELETE),
                                              kPath + "notes.txt" + Text(IDS_SETUP_ASK_DELETE),
                                              "C:\\Program Files\\mogura" + Text(IDS_SETUP_FOLDER_NOT_REMOVED)}));
-  EXPECT_EQ(installed.setup.boxes.shown[6].caption, "Mogura");
-  EXPECT_EQ(installed.setup.boxes.shown[6].buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(installed.setup.boxes.shown[6].icon, MessageIcon::Question);
+  EXPECT_EQ(installed.setup.ui.messages[6].caption, "Mogura");
+  EXPECT_EQ(installed.setup.ui.messages[6].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(installed.setup.ui.messages[6].icon, MessageIcon::Question);
   EXPECT_FALSE(installed.setup.disk.has(kPath + "doc"));
   EXPECT_TRUE(installed.setup.disk.has(kPath + "notes.txt"));
   // The uninstall entry and the links still go.
@@ -137,15 +137,15 @@ TEST(Removal, CancelStopsTheFolderWalkAtOnce) {
   setup.disk.addFile("C:\\m\\a.txt");
   setup.disk.addFile("C:\\m\\sub\\b.txt");
   setup.disk.addFile("C:\\m\\c.txt");
-  setup.boxes.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+  setup.ui.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
   EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\m\\"));
-  EXPECT_EQ(setup.boxes.shown.size(), 2u);
+  EXPECT_EQ(setup.ui.messages.size(), 2u);
   EXPECT_FALSE(setup.disk.has("C:\\m\\a.txt"));
   EXPECT_TRUE(setup.disk.has("C:\\m\\sub\\b.txt"));
   EXPECT_TRUE(setup.disk.has("C:\\m\\c.txt"));
   // A drive root is never walked, and nothing is asked.
   EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\"));
-  EXPECT_EQ(setup.boxes.shown.size(), 2u);
+  EXPECT_EQ(setup.ui.messages.size(), 2u);
 }
 
 // The help-index rule judges the text after the first dot, in any case.
@@ -155,9 +155,9 @@ TEST(Removal, HelpIndexFilesGoWithoutAQuestionOthersAreAsked) {
   context.title = "T";
   for (const char* name : {"X.GID", "x.gid", "a.b.gid", "a.gid.txt", "gid", "a.gidx"})
     setup.disk.addFile("C:\\m\\" + std::string(name));
-  setup.boxes.answer = MessageAnswer::No;
+  setup.ui.answer = MessageAnswer::No;
   EXPECT_FALSE(RemoveFolderTree(setup.edge, context, "C:\\m\\"));
-  EXPECT_EQ(setup.boxes.texts(),
+  EXPECT_EQ(setup.ui.texts(),
             (std::vector<std::string>{
                 "C:\\m\\a.b.gid" + Text(IDS_SETUP_ASK_DELETE),
                 "C:\\m\\a.gid.txt" + Text(IDS_SETUP_ASK_DELETE), "C:\\m\\gid" + Text(IDS_SETUP_ASK_DELETE),
@@ -175,10 +175,10 @@ TEST(Removal, ALinkToAFolderIsAskedAboutAndNeverEntered) {
     installed.setup.disk.addFile("D:\\Notes\\HELP.GID", "index");
     installed.setup.disk.addFolder("D:\\Notes\\empty");
     installed.setup.disk.addLink(kPath + "data", "D:\\Notes", true);
-    installed.setup.boxes.answer = answer;
+    installed.setup.ui.answer = answer;
     const std::string outcome = installed.dialog.run();
     std::vector<std::string> questions;
-    for (const test::ShownBox& box : installed.setup.boxes.shown) {
+    for (const test::ShownMessage& box : installed.setup.ui.messages) {
       if (box.buttons == MessageButtons::YesNoCancel) questions.push_back(box.text);
     }
     EXPECT_EQ(questions, std::vector<std::string>{kPath + "data" + Text(IDS_SETUP_ASK_DELETE)});
@@ -202,7 +202,7 @@ TEST(Removal, ALinkToAFileAndALinkBackUpAreEachAskedAboutOnce) {
   installed.setup.disk.addLink(kPath + "up", "C:\\Program Files\\mogura", true);
   installed.setup.disk.addLink(kPath + "top", "C:\\", true);
   EXPECT_EQ(installed.dialog.run(), "Mogura" + Text(IDS_SETUP_REMOVED));
-  const std::vector<std::string> texts = installed.setup.boxes.texts();
+  const std::vector<std::string> texts = installed.setup.ui.texts();
   EXPECT_EQ(std::vector<std::string>(texts.begin() + 6, texts.end()),
             (std::vector<std::string>{kPath + "memo.txt" + Text(IDS_SETUP_ASK_DELETE),
                                       kPath + "up" + Text(IDS_SETUP_ASK_DELETE),
@@ -222,10 +222,10 @@ TEST(Removal, ListedFilesBehindALinkAreLeftToTheWalk) {
   ASSERT_TRUE(disk.removeFolder(kPath + "doc"));
   disk.addFile("D:\\Manual\\guide.htm", "the user's");
   disk.addLink(kPath + "doc", "D:\\Manual", true);
-  installed.setup.boxes.answer = MessageAnswer::No;
+  installed.setup.ui.answer = MessageAnswer::No;
   EXPECT_EQ(installed.dialog.run(), kPath + Text(IDS_SETUP_FILES_LEFT));
   EXPECT_EQ(disk.bytesOf("D:\\Manual\\guide.htm"), "the user's");
-  EXPECT_EQ(installed.setup.boxes.texts()[6], kPath + "doc" + Text(IDS_SETUP_ASK_DELETE));
+  EXPECT_EQ(installed.setup.ui.texts()[6], kPath + "doc" + Text(IDS_SETUP_ASK_DELETE));
   EXPECT_FALSE(disk.has(kPath + "mogura.exe"));
 
   // The installation folder itself a link: nothing is deleted through it, the link is asked
@@ -234,11 +234,11 @@ TEST(Removal, ListedFilesBehindALinkAreLeftToTheWalk) {
   disk.addLink("C:\\m", "D:\\Real", true);
   SetupContext context;
   context.title = "T";
-  installed.setup.boxes.shown.clear();
-  installed.setup.boxes.answer = MessageAnswer::Yes;
+  installed.setup.ui.messages.clear();
+  installed.setup.ui.answer = MessageAnswer::Yes;
   disk.node("C:\\m")->undeletable = true;
   EXPECT_FALSE(RemoveFolderTree(installed.setup.edge, context, "C:\\m\\"));
-  EXPECT_EQ(installed.setup.boxes.texts(),
+  EXPECT_EQ(installed.setup.ui.texts(),
             (std::vector<std::string>{"C:\\m" + Text(IDS_SETUP_ASK_DELETE),
                                       "C:\\m" + Text(IDS_SETUP_DELETE_SKIPPED)}));
   disk.node("C:\\m")->undeletable = false;
@@ -252,11 +252,11 @@ TEST(Removal, FilesThatCannotBeDeletedAreSkippedWithAMessage) {
   setup.disk.addFile("C:\\m\\locked.txt").undeletable = true;
   EXPECT_TRUE(DeleteIfPresent(setup.edge, "C:\\m\\gone.txt"));
   EXPECT_FALSE(DeleteIfPresent(setup.edge, "C:\\m\\locked.txt"));
-  EXPECT_EQ(setup.boxes.texts(), std::vector<std::string>{"C:\\m\\locked.txt" + Text(IDS_SETUP_DELETE_SKIPPED)});
+  EXPECT_EQ(setup.ui.texts(), std::vector<std::string>{"C:\\m\\locked.txt" + Text(IDS_SETUP_DELETE_SKIPPED)});
 }
 
 TEST(Removal, DeleteKeyTreeWalksPastKeysThatCannotBeDeleted) {
-  FakeRegistry registry;
+  MemoryRegistry registry;
   for (const char* path : {"S\\a\\x", "S\\b", "S\\c\\y\\z", "S\\d"}) registry.addKey(RegistryRoot::CurrentUser, path);
   registry.undeletable.insert("S\\b");
   EXPECT_FALSE(DeleteKeyTree(registry, RegistryRoot::CurrentUser, "S"));
@@ -336,41 +336,41 @@ struct RemovalStart {
 
 TEST(RemovalStartTest, AsksThenStartsACopyOfItsOwn) {
   RemovalStart start;
-  start.setup.boxes.answer = MessageAnswer::Ok;
+  start.setup.ui.answer = MessageAnswer::Ok;
   // Another product's setup program, and a copy left by an earlier removal, are never replaced.
   start.setup.disk.addFile("C:\\WINDOWS\\system32\\setup.exe", "another product");
   start.setup.disk.addFile(kCopy, "waiting for its restart");
   EXPECT_TRUE(StartRemoval(start.setup.edge, start.context));
-  ASSERT_EQ(start.setup.boxes.shown.size(), 1u);
-  EXPECT_EQ(start.setup.boxes.shown[0].text, "Mogura" + Text(IDS_SETUP_CONFIRM_REMOVAL));
-  EXPECT_EQ(start.setup.boxes.shown[0].caption, "Mogura");
-  EXPECT_EQ(start.setup.boxes.shown[0].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(start.setup.boxes.shown[0].icon, MessageIcon::Information);
+  ASSERT_EQ(start.setup.ui.messages.size(), 1u);
+  EXPECT_EQ(start.setup.ui.messages[0].text, "Mogura" + Text(IDS_SETUP_CONFIRM_REMOVAL));
+  EXPECT_EQ(start.setup.ui.messages[0].caption, "Mogura");
+  EXPECT_EQ(start.setup.ui.messages[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(start.setup.ui.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(start.setup.disk.bytesOf("C:\\WINDOWS\\system32\\setup.exe"), "another product");
   EXPECT_EQ(start.setup.disk.bytesOf(kCopy), "waiting for its restart");
   const std::string copy = "C:\\WINDOWS\\system32\\setup-mogura-2.exe";
   EXPECT_EQ(start.setup.disk.bytesOf(copy), "installed setup");
-  ASSERT_EQ(start.setup.system.started.size(), 1u);
-  EXPECT_EQ(start.setup.system.started[0].program, copy);
-  EXPECT_EQ(start.setup.system.started[0].arguments, "x " + kPath + "setup.exe");
-  EXPECT_EQ(start.setup.system.started[0].folder, "C:\\WINDOWS\\system32\\");
+  ASSERT_EQ(start.setup.shell.started.size(), 1u);
+  EXPECT_EQ(start.setup.shell.started[0].program, copy);
+  EXPECT_EQ(start.setup.shell.started[0].arguments, "x " + kPath + "setup.exe");
+  EXPECT_EQ(start.setup.shell.started[0].folder, "C:\\WINDOWS\\system32\\");
 }
 
 TEST(RemovalStartTest, CancelResidentNoteAndAFailedStart) {
   RemovalStart resident({"[Install]", "Title=T", "Folder=mogura", "TSR=1"});
-  resident.setup.boxes.answer = MessageAnswer::Cancel;
+  resident.setup.ui.answer = MessageAnswer::Cancel;
   EXPECT_FALSE(StartRemoval(resident.setup.edge, resident.context));
-  EXPECT_EQ(resident.setup.boxes.texts(),
+  EXPECT_EQ(resident.setup.ui.texts(),
             std::vector<std::string>{"T" + Text(IDS_SETUP_CONFIRM_REMOVAL) + Text(IDS_SETUP_RESIDENT_NOTE)});
-  EXPECT_TRUE(resident.setup.system.started.empty());
+  EXPECT_TRUE(resident.setup.shell.started.empty());
   EXPECT_TRUE(resident.setup.disk.below("C:\\WINDOWS\\system32").empty());
 
   RemovalStart failing;
-  failing.setup.boxes.answer = MessageAnswer::Ok;
-  failing.setup.system.startSucceeds = false;
+  failing.setup.ui.answer = MessageAnswer::Ok;
+  failing.setup.shell.startSucceeds = false;
   EXPECT_FALSE(StartRemoval(failing.setup.edge, failing.context));
-  EXPECT_EQ(failing.setup.boxes.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
-  EXPECT_EQ(failing.setup.boxes.shown.back().caption, "");
+  EXPECT_EQ(failing.setup.ui.texts().back(), Text(IDS_SETUP_REMOVER_NOT_STARTED));
+  EXPECT_EQ(failing.setup.ui.messages.back().caption, "");
   EXPECT_TRUE(failing.setup.disk.below("C:\\WINDOWS\\system32").empty());  // our copy does not stay
 }
 
@@ -389,12 +389,12 @@ TEST(RemovalStartTest, OnlyTheInstalledSetupProgramRemoves) {
     SetupCommand command;
     SetupContext context;
     EXPECT_FALSE(PrepareSetup(setup.edge, arguments, &command, &context)) << arguments;
-    EXPECT_EQ(setup.boxes.texts(),
+    EXPECT_EQ(setup.ui.texts(),
               std::vector<std::string>{"D:\\dist\\setup.exe" + Text(IDS_SETUP_NOT_INSTALLED_HERE) +
                                        Text(IDS_SETUP_CONTROL_PANEL_NOTE)})
         << arguments;
-    EXPECT_EQ(setup.boxes.shown[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(setup.system.started.empty());
+    EXPECT_EQ(setup.ui.messages[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(setup.shell.started.empty());
     EXPECT_EQ(setup.disk.below("D:\\dist").size(), 3u);
     EXPECT_TRUE(setup.disk.has(kPath + "setup.exe"));
     EXPECT_TRUE(setup.registry.hasKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura")));
@@ -403,11 +403,11 @@ TEST(RemovalStartTest, OnlyTheInstalledSetupProgramRemoves) {
   // Without an uninstall entry nothing is installed that this copy could remove.
   RemovalStart notInstalled;
   notInstalled.setup.registry.deleteKey(RegistryRoot::LocalMachine, UninstallKeyPath("mogura"));
-  notInstalled.setup.boxes.shown.clear();
+  notInstalled.setup.ui.messages.clear();
   SetupCommand command;
   SetupContext context;
   EXPECT_FALSE(PrepareSetup(notInstalled.setup.edge, "/r", &command, &context));
-  EXPECT_EQ(notInstalled.setup.boxes.shown.size(), 1u);
+  EXPECT_EQ(notInstalled.setup.ui.messages.size(), 1u);
 }
 
 // The installed program started by another spelling of its path is still the installed one.
@@ -420,7 +420,7 @@ TEST(RemovalStartTest, TheInstalledProgramByAnotherSpellingOfItsPath) {
   start.setup.system.module = "C:\\PROGRA~1\\mogura\\setup.exe";
   start.setup.writeInfo(kInfo, "C:\\PROGRA~1\\mogura\\setup.INF");
   start.setup.prepare("/r");
-  EXPECT_TRUE(start.setup.boxes.shown.empty());
+  EXPECT_TRUE(start.setup.ui.messages.empty());
 }
 
 TEST(RemovalStartTest, CopyNames) {

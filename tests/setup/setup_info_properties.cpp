@@ -103,7 +103,7 @@ std::string ReadViolation(std::string_view info, FakeSetup& setup, SetupContext*
   if (!violation.empty()) return violation;
   SetupCommand command;
   if (!PrepareSetup(setup.edge, "", &command, context)) {
-    return setup.boxes.texts() == std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)} ? std::string()
+    return setup.ui.texts() == std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)} ? std::string()
                                                                                         : "refused without its message";
   }
   *prepared = true;
@@ -145,7 +145,7 @@ std::string SetupInfoViolation(std::string_view info) {
   SetupCommand command;
   SetupContext removing;
   if (PrepareSetup(setup.edge, "x " + context.installPath + context.setupFileName, &command, &removing)) {
-    setup.boxes.answer = MessageAnswer::Yes;
+    setup.ui.answer = MessageAnswer::Yes;
     RunRemovalWork(setup.edge, removing);
   }
   for (const std::string& path : kOtherFiles) {

@@ -34,7 +34,7 @@ TEST(SetupInfo, ReadsTitleFolderCountsAndDefaults) {
   EXPECT_EQ(context.installPath, "C:\\Program Files\\mogura\\");
   EXPECT_TRUE(context.hasShellFolders);
   EXPECT_EQ(setup.disk.currentFolder, "D:\\");  // installing works in the setup folder
-  EXPECT_TRUE(setup.boxes.shown.empty());
+  EXPECT_TRUE(setup.ui.messages.empty());
 }
 
 TEST(SetupInfo, ResidentFlagShellFoldersAndLongValues) {
@@ -67,16 +67,16 @@ TEST(SetupInfo, ABrokenOrMissingFileEndsTheProgram) {
     SetupCommand command;
     SetupContext context;
     EXPECT_FALSE(PrepareSetup(setup.edge, "", &command, &context)) << lines.back();
-    ASSERT_EQ(setup.boxes.shown.size(), 1u);
-    EXPECT_EQ(setup.boxes.shown[0].text, Text(IDS_SETUP_INFO_BROKEN));
-    EXPECT_EQ(setup.boxes.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(setup.boxes.shown[0].caption, "");
+    ASSERT_EQ(setup.ui.messages.size(), 1u);
+    EXPECT_EQ(setup.ui.messages[0].text, Text(IDS_SETUP_INFO_BROKEN));
+    EXPECT_EQ(setup.ui.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(setup.ui.messages[0].caption, "");
   }
   FakeSetup missing;
   SetupCommand command;
   SetupContext context;
   EXPECT_FALSE(PrepareSetup(missing.edge, "", &command, &context));
-  EXPECT_EQ(missing.boxes.texts(), std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)});
+  EXPECT_EQ(missing.ui.texts(), std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)});
 }
 
 TEST(SetupInfo, ASecondInstallationProposesTheFolderOfTheFirst) {
@@ -114,7 +114,7 @@ TEST(SetupInfo, RemovalTakesTheInstalledProgramsFolder) {
     SetupCommand command;
     SetupContext ignored;
     EXPECT_FALSE(PrepareSetup(bad.edge, path, &command, &ignored)) << path;
-    EXPECT_EQ(bad.boxes.texts(), std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)}) << path;
+    EXPECT_EQ(bad.ui.texts(), std::vector<std::string>{Text(IDS_SETUP_INFO_BROKEN)}) << path;
   }
 }
 

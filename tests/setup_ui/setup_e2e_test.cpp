@@ -13,7 +13,7 @@
 #include "platform/win32/wide.h"
 #include "setup/ini_file.h"
 #include "setup_session.h"
-#include "ui/win32/setup/setup_ids.h"
+#include "setup/setup_ids.h"
 #include "platform/win32/user_start.h"
 #include "platform/win32/win32_shell_links.h"
 

@@ -46,11 +46,11 @@ TEST_F(SetupEdgeTest, KeyTreesGoWholeBecauseAKeyWithSubkeysIsNeverDeletedAlone) 
   {
     auto key = setup_.registry.create(RegistryRoot::CurrentUser, root + "\\a\\" + kHyo + "\\c");
     ASSERT_TRUE(key);
-    EXPECT_TRUE(key->writeString("Name", "C:\\" + kHyo + "\\x"));
+    EXPECT_TRUE(key->writeText("Name", "C:\\" + kHyo + "\\x", TextEnd::Terminated));
     std::string value;
-    EXPECT_TRUE(key->readString("Name", &value));
+    EXPECT_TRUE(ReadTextUpToTerminator(*key, "Name", &value));
     EXPECT_EQ(value, "C:\\" + kHyo + "\\x");
-    EXPECT_FALSE(key->readString("Missing", &value));
+    EXPECT_FALSE(ReadTextUpToTerminator(*key, "Missing", &value));
   }
   setup_.registry.create(RegistryRoot::CurrentUser, root + "\\b");
   EXPECT_FALSE(setup_.registry.deleteKey(RegistryRoot::CurrentUser, root + "\\a"));
@@ -59,9 +59,9 @@ TEST_F(SetupEdgeTest, KeyTreesGoWholeBecauseAKeyWithSubkeysIsNeverDeletedAlone) 
     auto key = setup_.registry.open(RegistryRoot::CurrentUser, root + "\\a", RegistryAccess::Read);
     ASSERT_TRUE(key);
     std::string name;
-    EXPECT_TRUE(key->subkeyName(0, &name));
+    EXPECT_EQ(key->subKeyAt(0, &name), RegistryItem::Found);
     EXPECT_EQ(name, kHyo);
-    EXPECT_FALSE(key->subkeyName(1, &name));
+    EXPECT_EQ(key->subKeyAt(1, &name), RegistryItem::End);
   }
   EXPECT_TRUE(DeleteKeyTree(setup_.registry, RegistryRoot::CurrentUser, root));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, root));
@@ -73,35 +73,35 @@ TEST_F(SetupEdgeTest, CopiesTellAFileInUseAndOneThatIsThereFromOtherFailures) {
   const std::string source = folder_ + "\\" + kHyo + ".txt";
   const std::string target = folder_ + "\\copy.txt";
   ASSERT_TRUE(WriteBytes(source, "bytes"));
-  EXPECT_EQ(setup_.setupFiles.copy(source, target, true), CopyOutcome::Copied);
+  EXPECT_EQ(setup_.edge.files.copy(source, target, true), CopyOutcome::Copied);
   EXPECT_EQ(ReadBytes(target), "bytes");
-  EXPECT_EQ(setup_.setupFiles.copy(source, target, false), CopyOutcome::TargetExists);
-  EXPECT_EQ(setup_.setupFiles.copy(folder_ + "\\missing.txt", target, true), CopyOutcome::Failed);
+  EXPECT_EQ(setup_.edge.files.copy(source, target, false), CopyOutcome::TargetExists);
+  EXPECT_EQ(setup_.edge.files.copy(folder_ + "\\missing.txt", target, true), CopyOutcome::Failed);
   {
     HANDLE open = CreateFileW(ToWide(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(setup_.setupFiles.copy(source, target, true), CopyOutcome::TargetInUse);
+    EXPECT_EQ(setup_.edge.files.copy(source, target, true), CopyOutcome::TargetInUse);
     CloseHandle(open);
   }
   SetFileAttributesW(ToWide(target).c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_TRUE(setup_.setupFiles.setNormalAttributes(target));
+  EXPECT_TRUE(setup_.edge.files.setNormalAttributes(target));
   EXPECT_EQ(GetFileAttributesW(ToWide(target).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
 
   // The folder walk sees files and folders, without "." and "..", with their own names.
   CreateDirectoryW(ToWide(folder_ + "\\sub").c_str(), nullptr);
   std::vector<FolderEntry> entries;
-  ASSERT_TRUE(setup_.setupFiles.listFolder(folder_ + "\\", &entries));
+  ASSERT_TRUE(setup_.edge.files.listFolder(folder_ + "\\", &entries));
   std::vector<std::string> seen;
   for (const FolderEntry& entry : entries) seen.push_back(entry.name + (entry.isFolder ? "\\" : ""));
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(seen, (std::vector<std::string>{"copy.txt", "sub\\", kHyo + ".txt"}));
 
   DiskFreeSpace space;
-  ASSERT_TRUE(setup_.setupFiles.freeSpace(folder_ + "\\not-yet\\", &space));
+  ASSERT_TRUE(setup_.edge.files.freeSpace(folder_ + "\\not-yet\\", &space));
   EXPECT_GT(space.bytesPerSector * space.sectorsPerCluster * space.freeClusters, 0u);
   // A short name names the same file; a path that is not there stays as it is.
-  EXPECT_EQ(ReadBytes(setup_.setupFiles.shortPath(folder_ + "\\copy.txt")), "bytes");
-  EXPECT_EQ(setup_.setupFiles.shortPath(folder_ + "\\missing.txt"), folder_ + "\\missing.txt");
+  EXPECT_EQ(ReadBytes(setup_.edge.files.shortPath(folder_ + "\\copy.txt")), "bytes");
+  EXPECT_EQ(setup_.edge.files.shortPath(folder_ + "\\missing.txt"), folder_ + "\\missing.txt");
 }
 
 // A link to a folder is told apart from a folder, and removing it never reaches its target.
@@ -121,22 +121,22 @@ TEST_F(SetupEdgeTest, ALinkToAFolderIsToldApartAndNeverDeletedThroughItsTarget) 
     GTEST_SKIP() << "this system makes no symbolic link here";
   }
   std::vector<FolderEntry> entries;
-  ASSERT_TRUE(setup_.setupFiles.listFolder(folder_ + "\\", &entries));
+  ASSERT_TRUE(setup_.edge.files.listFolder(folder_ + "\\", &entries));
   std::vector<std::string> seen;
   for (const FolderEntry& entry : entries) {
     seen.push_back(entry.name + (entry.isFolder ? "\\" : "") + (entry.isLink ? " (link)" : ""));
   }
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(seen, (std::vector<std::string>{"data\\ (link)", "file.txt", "plain\\"}));
-  EXPECT_TRUE(setup_.setupFiles.isLink(link));
-  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\plain"));
-  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\file.txt"));
-  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\missing"));
-  EXPECT_FALSE(setup_.setupFiles.isLink(folder_ + "\\dat?"));  // no pattern matches the link
-  EXPECT_FALSE(setup_.setupFiles.removeLink(folder_ + "\\plain"));
+  EXPECT_TRUE(setup_.edge.files.isLink(link));
+  EXPECT_FALSE(setup_.edge.files.isLink(folder_ + "\\plain"));
+  EXPECT_FALSE(setup_.edge.files.isLink(folder_ + "\\file.txt"));
+  EXPECT_FALSE(setup_.edge.files.isLink(folder_ + "\\missing"));
+  EXPECT_FALSE(setup_.edge.files.isLink(folder_ + "\\dat?"));  // no pattern matches the link
+  EXPECT_FALSE(setup_.edge.files.removeLink(folder_ + "\\plain"));
   EXPECT_TRUE(IsFolder(folder_ + "\\plain"));
 
-  const bool removed = setup_.setupFiles.removeLink(link);
+  const bool removed = setup_.edge.files.removeLink(link);
   EXPECT_EQ(removed, !UnderWine());
   EXPECT_EQ(Exists(link), !removed);
   EXPECT_EQ(ReadBytes(target + "\\diary.txt"), "mine");
@@ -149,10 +149,10 @@ TEST_F(SetupEdgeTest, ALinkToAFolderIsToldApartAndNeverDeletedThroughItsTarget) 
 // through the machine in memory which folders are protected.
 TEST_F(SetupEdgeTest, AProtectedFolderIsForAdministratorsAndTheSystemUsersReadAndRun) {
   const std::string made = folder_ + "\\" + kHyo;
-  ASSERT_TRUE(setup_.setupFiles.createProtectedFolder(made));
+  ASSERT_TRUE(setup_.edge.files.createProtectedFolder(made));
   EXPECT_TRUE(IsFolder(made));
-  EXPECT_FALSE(setup_.setupFiles.createProtectedFolder(made));  // it exists
-  EXPECT_FALSE(setup_.setupFiles.createProtectedFolder(folder_ + "\\no\\such"));
+  EXPECT_FALSE(setup_.edge.files.createProtectedFolder(made));  // it exists
+  EXPECT_FALSE(setup_.edge.files.createProtectedFolder(folder_ + "\\no\\such"));
 
   PSECURITY_DESCRIPTOR security = nullptr;
   PACL dacl = nullptr;
@@ -205,7 +205,7 @@ TEST_F(SetupEdgeTest, LinksKeepTheirTargetArgumentsAndJapaneseNames) {
 TEST_F(SetupEdgeTest, DeletionAtRestartIsLeftToTheSystemWhichNamesTheFile) {
   const std::string file = folder_ + "\\later.exe";
   WriteBytes(file, "MZ");
-  ASSERT_TRUE(setup_.setupFiles.deleteAtRestart(file));
+  ASSERT_TRUE(setup_.edge.files.deleteAtRestart(file));
   EXPECT_TRUE(IsPendingDeletion(file));
   EXPECT_TRUE(Exists(file));  // still there until the restart
 }

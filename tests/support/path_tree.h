@@ -83,6 +83,21 @@ class PathTree {
     return found;
   }
 
+  // Every entry, in creation order.
+  std::vector<const Entry*> all() const {
+    std::vector<const Entry*> found;
+    for (const auto& [key, entry] : entries_) found.push_back(&entry);
+    return InCreationOrder(std::move(found));
+  }
+  // The entries of the top level, in creation order.
+  std::vector<const Entry*> topLevel() const {
+    std::vector<const Entry*> found;
+    for (const auto& [key, entry] : entries_) {
+      if (FindCharDbcs(key, '\\') == std::string::npos) found.push_back(&entry);
+    }
+    return InCreationOrder(std::move(found));
+  }
+
   // Every entry at any depth below `path`, in creation order.
   std::vector<const Entry*> below(std::string_view path) const {
     const std::string prefix = AsciiFolded(path) + '\\';

@@ -4,7 +4,19 @@ namespace mogura::test {
 
 MessageAnswer ScriptedInteraction::messageBox(const std::string& text, MessageIcon icon,
                                               MessageButtons buttons, MessageAnswer defaultAnswer) {
-  messages.push_back({text, icon, buttons, defaultAnswer});
+  messages.push_back({text, icon, buttons, defaultAnswer, std::nullopt});
+  return answerFor(buttons);
+}
+
+MessageAnswer ScriptedInteraction::messageBoxWithCaption(const std::string& text,
+                                                         const std::string& caption,
+                                                         MessageIcon icon, MessageButtons buttons,
+                                                         MessageAnswer defaultAnswer) {
+  messages.push_back({text, icon, buttons, defaultAnswer, caption});
+  return answerFor(buttons);
+}
+
+MessageAnswer ScriptedInteraction::answerFor(MessageButtons buttons) {
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   if (answers.empty()) return answer;
   const MessageAnswer next = answers.front();

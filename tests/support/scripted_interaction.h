@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct ShownMessage {
   MessageIcon icon;
   MessageButtons buttons;
   MessageAnswer defaultAnswer;
+  // A caption of its own (empty: the system's default one); none for the program's title.
+  std::optional<std::string> caption;
 };
 
 class ScriptedInteraction : public UserInteraction {
@@ -23,6 +26,8 @@ class ScriptedInteraction : public UserInteraction {
   // first, then `answer`.
   MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
                            MessageAnswer defaultAnswer) override;
+  MessageAnswer messageBoxWithCaption(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) override;
   void setWaitCursor(bool on) override;
 
   // The texts of the boxes shown, in order.
@@ -34,6 +39,9 @@ class ScriptedInteraction : public UserInteraction {
   // How deep the wait cursor is nested now, and how often it was shown.
   int waitDepth = 0;
   int waitCursorShown = 0;
+
+ private:
+  MessageAnswer answerFor(MessageButtons buttons);
 };
 
 }  // namespace mogura::test

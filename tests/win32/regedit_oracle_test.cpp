@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/wide.h"
 #include "store/memory_store.h"
 #include "store/regedit4_file.h"
@@ -65,9 +66,9 @@ class RegeditOracle : public ::testing::Test {
  protected:
   void SetUp() override {
     if (GetACP() != 932) GTEST_SKIP() << "regedit reads REGEDIT4 files in the ANSI code page";
-    win32::OpenRegistryMakerKey().deleteSubKey(profile_);
+    OpenRegistryMakerKey(win32::HostRegistry()).deleteSubKey(profile_);
   }
-  void TearDown() override { win32::OpenRegistryMakerKey().deleteSubKey(profile_); }
+  void TearDown() override { OpenRegistryMakerKey(win32::HostRegistry()).deleteSubKey(profile_); }
 
   void Import(const std::string& bytes) {
     ASSERT_TRUE(WriteFileAtomically(HostFileSystem(), file_, bytes));
@@ -96,7 +97,7 @@ TEST_F(RegeditOracle, RegeditImportsWhatWeWrite) {
   root.createSubKey("Word").writeText("Pet_MailPageTitle", "x");
 
   Import(FormatRegedit4(*shared, rootPath_));
-  ExpectSameTree(*shared->root(), win32::OpenRegistrySettingsRoot(profile_), rootPath_);
+  ExpectSameTree(*shared->root(), OpenRegistrySettingsRoot(win32::HostRegistry(), profile_), rootPath_);
 }
 
 TEST_F(RegeditOracle, RegeditReadsHandWrittenFilesAsWeDo) {
@@ -126,9 +127,9 @@ TEST_F(RegeditOracle, RegeditReadsHandWrittenFilesAsWeDo) {
   EXPECT_FALSE(MemoryRootKey(tree).openSubKey("Removed").valid());
 
   Import(file);
-  ExpectSameTree(*tree->root(), win32::OpenRegistrySettingsRoot(profile_), rootPath_);
+  ExpectSameTree(*tree->root(), OpenRegistrySettingsRoot(win32::HostRegistry(), profile_), rootPath_);
   std::string gone;
-  EXPECT_FALSE(win32::OpenRegistrySettingsRoot(profile_).readText("Gone", &gone));
+  EXPECT_FALSE(OpenRegistrySettingsRoot(win32::HostRegistry(), profile_).readText("Gone", &gone));
 }
 
 }  // namespace

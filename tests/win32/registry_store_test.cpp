@@ -1,10 +1,11 @@
 // The backend contract over the registry, in a profile key of its own that is removed again.
-#include "platform/win32/registry_store.h"
+#include "store/registry_store.h"
 
 #include <windows.h>
 
 #include <string>
 
+#include "platform/win32/win32_registry.h"
 #include "support/settings_contract.h"
 
 namespace mogura::test {
@@ -18,17 +19,16 @@ class RegistryBackend {
     static int counter = 0;
     profile_ = "mogura-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                std::to_string(++counter);
-    OpenRegistryMakerKey().deleteSubKey(profile_);
+    OpenRegistryMakerKey(win32::HostRegistry()).deleteSubKey(profile_);
   }
   ~RegistryBackend() {
-    EXPECT_TRUE(win32::OpenRegistryMakerKey().deleteSubKey(profile_));
-    EXPECT_FALSE(win32::OpenRegistryMakerKey().openSubKey(profile_).valid());
+    EXPECT_TRUE(OpenRegistryMakerKey(win32::HostRegistry()).deleteSubKey(profile_));
+    EXPECT_FALSE(OpenRegistryMakerKey(win32::HostRegistry()).openSubKey(profile_).valid());
   }
-  SettingsKey root() { return win32::OpenRegistrySettingsRoot(profile_); }
-  SettingsKey reopen() { return win32::OpenRegistrySettingsRoot(profile_); }
+  SettingsKey root() { return OpenRegistrySettingsRoot(win32::HostRegistry(), profile_); }
+  SettingsKey reopen() { return OpenRegistrySettingsRoot(win32::HostRegistry(), profile_); }
 
  private:
-  static SettingsKey OpenRegistryMakerKey() { return win32::OpenRegistryMakerKey(); }
   std::string profile_;
 };
 

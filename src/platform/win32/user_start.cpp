@@ -7,7 +7,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/com_ptr.h"
-#include "platform/win32/owned_handle.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace mogura::win32 {
 namespace {

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <ddeml.h>
 
+#include "platform/win32/scoped_handle.h"
+
 namespace mogura::win32 {
 namespace {
 
@@ -13,61 +15,37 @@ constexpr DWORD kTimeoutMs = 10000;
 
 HDDEDATA CALLBACK NoCallbacks(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
 
-class DdeInstance {
- public:
-  DdeInstance() : ok_(DdeInitializeA(&id_, &NoCallbacks, APPCMD_CLIENTONLY, 0) == DMLERR_NO_ERROR) {}
-  ~DdeInstance() {
-    if (ok_) DdeUninitialize(id_);
-  }
-  DdeInstance(const DdeInstance&) = delete;
-  DdeInstance& operator=(const DdeInstance&) = delete;
-  bool ok() const { return ok_; }
-  DWORD id() const { return id_; }
-
- private:
-  DWORD id_ = 0;
-  bool ok_;
+struct DdeInstanceTraits {
+  using Handle = DWORD;
+  static bool Valid(DWORD id) { return id != 0; }
+  static bool Close(DWORD id) { return DdeUninitialize(id) != 0; }
 };
 
-class DdeName {
- public:
-  DdeName(const DdeInstance& instance, const char* name)
-      : instance_(instance), handle_(DdeCreateStringHandleA(instance.id(), name, CP_WINANSI)) {}
-  ~DdeName() {
-    if (handle_) DdeFreeStringHandle(instance_.id(), handle_);
-  }
-  DdeName(const DdeName&) = delete;
-  DdeName& operator=(const DdeName&) = delete;
-  HSZ get() const { return handle_; }
-
- private:
-  const DdeInstance& instance_;
-  HSZ handle_;
+// A string handle belongs to its instance, which frees it.
+struct DdeNameTraits {
+  using Handle = HSZ;
+  DWORD instance = 0;
+  static bool Valid(HSZ h) { return h != nullptr; }
+  bool Close(HSZ h) const { return DdeFreeStringHandle(instance, h) != 0; }
 };
 
-class DdeConversation {
- public:
-  DdeConversation(const DdeInstance& instance, const DdeName& service, const DdeName& topic)
-      : handle_(service.get() && topic.get() ? DdeConnect(instance.id(), service.get(), topic.get(), nullptr) : nullptr) {}
-  ~DdeConversation() {
-    if (handle_) DdeDisconnect(handle_);
-  }
-  DdeConversation(const DdeConversation&) = delete;
-  DdeConversation& operator=(const DdeConversation&) = delete;
-  HCONV get() const { return handle_; }
-
- private:
-  HCONV handle_;
+struct DdeConversationTraits {
+  using Handle = HCONV;
+  static bool Valid(HCONV h) { return h != nullptr; }
+  static bool Close(HCONV h) { return DdeDisconnect(h) != 0; }
 };
 
 }  // namespace
 
 void Win32ProgramManager::execute(const std::vector<std::string>& commands) {
-  DdeInstance instance;
-  if (!instance.ok()) return;
-  const DdeName progman(instance, "PROGMAN");
-  const DdeConversation conversation(instance, progman, progman);
-  if (!conversation.get()) return;
+  ScopedHandle<DdeInstanceTraits> instance;
+  if (DdeInitializeA(instance.put(), &NoCallbacks, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return;
+  const ScopedHandle<DdeNameTraits> progman(DdeCreateStringHandleA(instance.get(), "PROGMAN", CP_WINANSI),
+                                            DdeNameTraits{instance.get()});
+  if (!progman) return;
+  const ScopedHandle<DdeConversationTraits> conversation(
+      DdeConnect(instance.get(), progman.get(), progman.get(), nullptr));
+  if (!conversation) return;
   for (const std::string& command : commands) {
     // The text with its terminator, as the conversation's execute data.
     std::string data = command;

@@ -1,7 +1,7 @@
 // The Program Manager over dynamic data exchange (service and topic "PROGMAN").
 #pragma once
 
-#include "setup/shell_links.h"
+#include "platform/shell_links.h"
 
 namespace mogura::win32 {
 

@@ -1,16 +1,19 @@
-// The registry for the setup program: CP932 names and texts through the wide APIs. Texts are
-// written as REG_SZ with their terminator, as other programs reading the uninstall branch expect.
+// The registry on Windows: CP932 names and texts through the wide APIs, the one place that
+// calls the registry functions of the system.
 #pragma once
 
-#include "setup/registry.h"
+#include "platform/registry.h"
 
 namespace mogura::win32 {
 
 class Win32Registry : public Registry {
  public:
-  std::unique_ptr<RegistryKey> open(RegistryRoot root, const std::string& path, RegistryAccess access) override;
-  std::unique_ptr<RegistryKey> create(RegistryRoot root, const std::string& path) override;
-  bool deleteKey(RegistryRoot root, const std::string& path) override;
+  std::unique_ptr<RegistryKey> open(RegistryRoot root, std::string_view path, RegistryAccess access) override;
+  std::unique_ptr<RegistryKey> create(RegistryRoot root, std::string_view path) override;
+  bool deleteKey(RegistryRoot root, std::string_view path) override;
 };
+
+// The registry of the system the program runs on.
+Registry& HostRegistry();
 
 }  // namespace mogura::win32

@@ -2,10 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/shell.h"
+#include "platform/win32/module_path.h"
 #include "platform/win32/wide.h"
-#include "platform/win32/owned_handle.h"
-#include "platform/win32/user_start.h"
 
 namespace mogura::win32 {
 namespace {
@@ -22,32 +20,9 @@ std::string SystemText(Get get) {
   return FromWide(text);
 }
 
-// The full path of `path` seen from the current folder: the desktop's shell has its own.
-std::string FullPath(const std::string& path) {
-  const std::wstring wide = ToWide(path);
-  const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return path;
-  std::wstring full(needed, L'\0');
-  const DWORD got = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-  if (got == 0 || got >= needed) return path;
-  full.resize(got);
-  return FromWide(full);
-}
-
 }  // namespace
 
-std::string Win32SetupSystem::modulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (got == 0) return std::string();
-    if (got < path.size()) {
-      path.resize(got);
-      return FromWide(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
+std::string Win32SetupSystem::modulePath() { return ModulePath(); }
 
 std::string Win32SetupSystem::windowsFolder() {
   return SystemText([](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
@@ -66,39 +41,6 @@ unsigned Win32SetupSystem::majorVersion() {
   if (!GetVersionExW(&version)) return 4;
 #pragma GCC diagnostic pop
   return version.dwMajorVersion;
-}
-
-bool Win32SetupSystem::setCurrentFolder(const std::string& folder) {
-  return SetCurrentDirectoryW(ToWide(folder).c_str()) != 0;
-}
-
-bool Win32SetupSystem::startProgram(const std::string& program, const std::string& arguments) {
-  std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
-  if (!arguments.empty()) commandLine += L" " + ToWide(arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-    return false;
-  }
-  const OwnedHandle thread(started.hThread), process(started.hProcess);
-  return true;
-}
-
-UserStart Win32SetupSystem::startProgramForUser(const std::string& program) {
-  if (!ProcessIsElevated())
-    return startProgram(program, std::string()) ? UserStart::Started : UserStart::Failed;
-  return StartThroughDesktopShell(FullPath(program), std::string(), CurrentFolder()) ? UserStart::Started
-                                                                                     : UserStart::NotAsUser;
-}
-
-UserStart Win32SetupSystem::openDocumentForUser(const std::string& document) {
-  if (!ProcessIsElevated())
-    return HostShell().openDocument(document) ? UserStart::Started : UserStart::Failed;
-  return StartThroughDesktopShell(FullPath(document), std::string(), CurrentFolder()) ? UserStart::Started
-                                                                                      : UserStart::NotAsUser;
 }
 
 std::string CurrentFolder() {

@@ -11,12 +11,6 @@ class Win32SetupSystem : public SetupSystem {
   std::string windowsFolder() override;
   std::string systemFolder() override;
   unsigned majorVersion() override;
-  bool setCurrentFolder(const std::string& folder) override;
-  bool startProgram(const std::string& program, const std::string& arguments) override;
-  // Elevated, only the desktop's shell starts them, with the user's own rights (user_start.h);
-  // when it cannot, nothing is started.
-  UserStart startProgramForUser(const std::string& program) override;
-  UserStart openDocumentForUser(const std::string& document) override;
 };
 
 // The current folder of the process (CP932), with no trailing backslash unless a drive root.

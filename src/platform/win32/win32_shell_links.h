@@ -1,7 +1,7 @@
 // Shortcuts as shell link objects of the shell-link component.
 #pragma once
 
-#include "setup/shell_links.h"
+#include "platform/shell_links.h"
 
 namespace mogura::win32 {
 

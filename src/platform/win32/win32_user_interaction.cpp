@@ -65,6 +65,17 @@ MessageAnswer Win32Interaction::messageBox(const std::string& text, MessageIcon 
   return AnswerFromId(id);
 }
 
+MessageAnswer Win32Interaction::messageBoxWithCaption(const std::string& text, const std::string& caption,
+                                                      MessageIcon icon, MessageButtons buttons,
+                                                      MessageAnswer defaultAnswer) {
+  const std::wstring title = ToWide(caption);
+  // No caption: the system's own ("Error").
+  const int id =
+      MessageBoxW(IsWindow(owner_) ? owner_ : nullptr, ToWide(text).c_str(),
+                  caption.empty() ? nullptr : title.c_str(), MessageBoxStyle(icon, buttons, defaultAnswer));
+  return AnswerFromId(id);
+}
+
 void Win32Interaction::setWaitCursor(bool on) {
   if (on) {
     if (waitDepth_++ == 0) previous_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));

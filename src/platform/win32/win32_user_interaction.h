@@ -28,6 +28,9 @@ class Win32Interaction : public UserInteraction {
   MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons,
                            MessageAnswer defaultAnswer) override;
   void setWaitCursor(bool on) override;
+  // Owned by the owner while it is a window (the setup program's window that is open, if any).
+  MessageAnswer messageBoxWithCaption(const std::string& text, const std::string& caption, MessageIcon icon,
+                                      MessageButtons buttons, MessageAnswer defaultAnswer) override;
 
  private:
   HWND owner_;

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "base/path_parts.h"
 #include "base/string_table.h"
 #include "platform/clock.h"
-#include "platform/win32/registry_store.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/module_path.h"
+#include "store/registry_store.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_user_interaction.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/main_dialog_view.h"
@@ -29,21 +31,12 @@ class Windows : public StartupWindows {
 
 }  // namespace
 
-std::string CCWWinApp::ApplicationName() {
-  std::wstring path(MAX_PATH, L'\0');
-  const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(n < path.size() ? n : 0);
-  const std::size_t slash = path.find_last_of(L"\\/");
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of(L'.');
-  if (dot != std::wstring::npos) name.resize(dot);
-  return FromWide(name);
-}
+std::string CCWWinApp::ApplicationName() { return SplitPath(ModulePath(), '\\').baseName; }
 
 SettingsKey CCWWinApp::OpenSettingsKey() {
   const std::string title = GetMessageBoxTitle();
   SetMessageBoxCaption(title.empty() ? ApplicationName() : title);
-  return OpenRegistrySettingsRoot(ApplicationName());
+  return OpenRegistrySettingsRoot(HostRegistry(), ApplicationName());
 }
 
 CMoguraApp::CMoguraApp() : previewFolder_(HostFileSystem(), UserTemporaryFolder()) {}

@@ -5,7 +5,7 @@
 
 #include "base/string_table.h"
 #include "platform/win32/wide.h"
-#include "ui/win32/setup/setup_ids.h"
+#include "setup/setup_ids.h"
 #include "ui/win32/setup/window_position.h"
 
 namespace mogura::win32 {

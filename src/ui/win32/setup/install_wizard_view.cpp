@@ -3,178 +3,120 @@
 #include "platform/win32/wide.h"
 #include "setup/copy_driver.h"
 #include "setup/install_wizard.h"
+#include "setup/setup_ids.h"
+#include "setup/wizard_pages.h"
 #include "ui/win32/setup/folder_browse.h"
-#include "ui/win32/setup/setup_ids.h"
 #include "ui/win32/setup/window_position.h"
 #include "ui/win32/setup/wizard_page.h"
 
 namespace mogura::win32 {
 namespace {
 
-void SetText(HWND dialog, int id, std::string_view text) { SetDlgItemTextW(dialog, id, ToWide(text).c_str()); }
-
-std::wstring WideTextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
-
 class FolderPage : public WizardSheetPage {
  public:
-  explicit FolderPage(InstallWizard& wizard) : WizardSheetPage(IDD_SETUP_FOLDER, wizard.caption()), wizard_(wizard) {}
+  FolderPage(FolderPagePresenter& presenter, std::string_view title)
+      : WizardSheetPage(presenter, IDD_SETUP_FOLDER, title), presenter_(presenter) {}
 
  protected:
-  bool OnInit() override {
-    const InstallWizard::FolderPageTexts texts = wizard_.folderPageTexts();
-    SetText(hwnd_, IDC_SETUP_FOLDER_PROMPT, texts.prompt);
-    SetText(hwnd_, IDC_SETUP_FOLDER_BROWSE, texts.browseButton);
-    SetText(hwnd_, IDC_SETUP_NOTE_LABEL, texts.noteLabel);
-    SetText(hwnd_, IDC_SETUP_NOTE, texts.note);
-    SendDlgItemMessageW(hwnd_, IDC_SETUP_FOLDER_EDIT, EM_LIMITTEXT, InstallWizard::kLongestTypedPath, 0);
-    return true;
-  }
-
-  void OnSetActive() override {
-    SetButtons(PSWIZB_NEXT);
-    SetText(hwnd_, IDC_SETUP_FOLDER_EDIT, wizard_.proposedFolder());
-  }
+  void OnSetActive() override { SetButtons(presenter_.OnActivate()); }
 
   bool OnCommand(int id, int code, HWND) override {
     if (id != IDC_SETUP_FOLDER_BROWSE || code != BN_CLICKED) return false;
-    wizard_.beginBrowse();
-    const auto chosen = BrowseForFolder(SheetWindow(), wizard_.folderPageTexts().browseTitle,
-                                        InstallWizard::kBrowseFileType, InstallWizard::kBrowseFileName);
-    wizard_.endBrowse();
-    if (chosen) SetText(hwnd_, IDC_SETUP_FOLDER_EDIT, InstallWizard::ChosenFolder(*chosen));
+    const std::string_view title = presenter_.OnBrowseStart();
+    presenter_.OnBrowseEnd(BrowseForFolder(SheetWindow(), title, InstallWizard::kBrowseFileType,
+                                           InstallWizard::kBrowseFileName));
     return true;
   }
 
   LRESULT OnWizardNext() override {
-    // Handed over whole: the wizard refuses a path too long in bytes, or one with characters
-    // that have no CP932 form (they would come back as others), rather than cut or change it.
-    const std::wstring wide = WideTextOf(Item(IDC_SETUP_FOLDER_EDIT));
-    const std::string typed = FromWide(wide);
-    const auto next = wizard_.leaveFolderPage(typed, ToWide(typed) == wide);
+    // Whether the field's text has a CP932 form: the presenter takes it converted.
+    const std::wstring wide = WideText(IDC_SETUP_FOLDER_EDIT);
+    const auto next = presenter_.OnNext(ToWide(FromWide(wide)) == wide);
     if (!next) return kStay;
     return *next == WizardPage::Copy ? IDD_SETUP_COPY : kNextPage;
   }
 
  private:
-  InstallWizard& wizard_;
+  FolderPagePresenter& presenter_;
 };
 
 class OptionsPage : public WizardSheetPage {
  public:
-  explicit OptionsPage(InstallWizard& wizard) : WizardSheetPage(IDD_SETUP_OPTIONS, wizard.caption()), wizard_(wizard) {}
+  OptionsPage(OptionsPagePresenter& presenter, std::string_view title)
+      : WizardSheetPage(presenter, IDD_SETUP_OPTIONS, title), presenter_(presenter) {}
 
  protected:
-  bool OnInit() override {
-    const InstallWizard::OptionsPageTexts texts = InstallWizard::optionsPageTexts();
-    SetText(hwnd_, IDC_SETUP_START_MENU, texts.startMenu);
-    SetText(hwnd_, IDC_SETUP_DESKTOP, texts.desktop);
-    CheckDlgButton(hwnd_, IDC_SETUP_START_MENU, BST_CHECKED);
-    CheckDlgButton(hwnd_, IDC_SETUP_DESKTOP, BST_UNCHECKED);
-    EnableWindow(Item(IDC_SETUP_DESKTOP), wizard_.desktopChoiceEnabled());
-    return true;
-  }
-
-  void OnSetActive() override { SetButtons(PSWIZB_NEXT); }
-
+  void OnSetActive() override { SetButtons(presenter_.OnActivate()); }
   LRESULT OnWizardNext() override {
-    wizard_.leaveOptionsPage(IsDlgButtonChecked(hwnd_, IDC_SETUP_START_MENU) == BST_CHECKED,
-                             IsDlgButtonChecked(hwnd_, IDC_SETUP_DESKTOP) == BST_CHECKED);
+    presenter_.OnNext();
     return kNextPage;
   }
 
  private:
-  InstallWizard& wizard_;
+  OptionsPagePresenter& presenter_;
 };
 
-// One step per posted command, after a short pause that lets the page show first.
+// The copy page: a one-shot timer, then one step per posted command.
 class CopyPage : public WizardSheetPage {
  public:
-  CopyPage(CopyDriver& driver, std::string_view title) : WizardSheetPage(IDD_SETUP_COPY, title), driver_(driver) {}
-  bool finishPressed() const { return finishPressed_; }
+  CopyPage(CopyPagePresenter& presenter, std::string_view title)
+      : WizardSheetPage(presenter, IDD_SETUP_COPY, title), presenter_(presenter) {}
 
  protected:
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT kStartDelayMs = 300;
   static constexpr UINT kStepMessage = WM_APP + 1;
 
-  bool OnInit() override {
-    SetText(hwnd_, IDC_SETUP_COPY_TEXT, driver_.workingText());
-    SetText(hwnd_, IDC_SETUP_CONTROL_PANEL, driver_.controlPanelNote());
-    return true;
-  }
-
-  void OnSetActive() override {
-    SetButtons(0);
-    if (!started_) SetTimer(hwnd_, kStartTimer, kStartDelayMs, nullptr);
-    started_ = true;
-  }
+  void OnSetActive() override { Do(presenter_.OnActivate()); }
 
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override {
     if (message == WM_TIMER && wParam == kStartTimer) {
       KillTimer(hwnd_, kStartTimer);
-      PostMessageW(hwnd_, kStepMessage, 0, 0);
-      *result = TRUE;
-      return true;
+      Do(presenter_.OnStartTimer());
+    } else if (message == kStepMessage) {
+      Do(presenter_.OnStep());
+    } else {
+      return WizardSheetPage::OnMessage(message, wParam, lParam, result);
     }
-    if (message == kStepMessage) {
-      Step();
-      *result = TRUE;
-      return true;
-    }
-    return WizardSheetPage::OnMessage(message, wParam, lParam, result);
+    *result = TRUE;
+    return true;
   }
 
   bool OnWizardFinish() override {
-    finishPressed_ = true;
+    presenter_.OnFinish();
     return true;
   }
 
  private:
-  void Step() {
+  void Do(const CopyPageSteps& steps) {
     HWND bar = Item(IDC_SETUP_PROGRESS);
-    if (driver_.finished()) return;
-    if (!rangeSet_) {
-      SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(driver_.progressRange()));
+    if (steps.progressRange) {
+      SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(*steps.progressRange));
       SendMessageW(bar, PBM_SETSTEP, 1, 0);
-      rangeSet_ = true;
     }
-    const CopyStepReport report = driver_.runStep();
-    SendMessageW(bar, PBM_STEPIT, 0, 0);
-    if (!report.last) {
-      PostMessageW(hwnd_, kStepMessage, 0, 0);
-      return;
-    }
-    ShowWindow(bar, SW_HIDE);
-    SetText(hwnd_, IDC_SETUP_COPY_TEXT, driver_.doneText());
-    if (driver_.showsControlPanelNote()) ShowWindow(Item(IDC_SETUP_CONTROL_PANEL), SW_SHOW);
-    SetButtons(PSWIZB_FINISH);
-    EnableWindow(GetDlgItem(SheetWindow(), IDCANCEL), FALSE);
+    if (steps.advanceProgress) SendMessageW(bar, PBM_STEPIT, 0, 0);
+    if (steps.buttons) SetButtons(*steps.buttons);
+    if (steps.disableCancel) EnableWindow(GetDlgItem(SheetWindow(), IDCANCEL), FALSE);
+    if (steps.startTimer) SetTimer(hwnd_, kStartTimer, kStartDelayMs, nullptr);
+    if (steps.postStep) PostMessageW(hwnd_, kStepMessage, 0, 0);
   }
 
-  CopyDriver& driver_;
-  bool started_ = false;
-  bool rangeSet_ = false;
-  bool finishPressed_ = false;
+  CopyPagePresenter& presenter_;
 };
 
 // The sheet: centred, the owner of the message boxes while it is open.
 class InstallSheet : public Sheet {
  public:
-  explicit InstallSheet(SetupMessageBoxes& boxes) : boxes_(boxes) {}
+  explicit InstallSheet(Win32Interaction& ui) : ui_(ui) {}
 
  protected:
   void OnInitialized() override {
-    boxes_.setOwner(hwnd());
+    ui_.setOwner(hwnd());
     CentreOnScreen(hwnd());
   }
 
  private:
-  SetupMessageBoxes& boxes_;
+  Win32Interaction& ui_;
 };
 
 }  // namespace
@@ -182,16 +124,19 @@ class InstallSheet : public Sheet {
 bool RunInstallWizard(Win32SetupEdge& setup, SetupContext& context) {
   InstallWizard wizard(setup.edge, context);
   CopyDriver driver(setup.edge, context);
-  FolderPage folderPage(wizard);
-  OptionsPage optionsPage(wizard);
-  CopyPage copyPage(driver, wizard.caption());
-  InstallSheet sheet(setup.boxes);
+  FolderPagePresenter folder(wizard);
+  OptionsPagePresenter options(wizard);
+  CopyPagePresenter copy(driver);
+  FolderPage folderPage(folder, wizard.caption());
+  OptionsPage optionsPage(options, wizard.caption());
+  CopyPage copyPage(copy, wizard.caption());
+  InstallSheet sheet(setup.ui);
   sheet.AddPage(folderPage);
   sheet.AddPage(optionsPage);
   sheet.AddPage(copyPage);
   sheet.RunModal(nullptr, wizard.caption(), PSH_WIZARD);
-  setup.boxes.setOwner(nullptr);
-  if (!copyPage.finishPressed()) return false;
+  setup.ui.setOwner(nullptr);
+  if (!copy.finishPressed()) return false;
   driver.finish();
   return true;
 }

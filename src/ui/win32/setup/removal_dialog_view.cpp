@@ -1,27 +1,31 @@
 #include "ui/win32/setup/removal_dialog_view.h"
 
+#include <optional>
+
 #include "platform/win32/wide.h"
 #include "setup/removal_dialog.h"
+#include "setup/removal_presenter.h"
+#include "setup/setup_ids.h"
 #include "ui/win32/dialog.h"
-#include "ui/win32/setup/setup_ids.h"
 #include "ui/win32/setup/window_position.h"
+#include "ui/win32/win32_dialog_controls.h"
 
 namespace mogura::win32 {
 namespace {
 
 class RemovalView : public Dialog {
  public:
-  RemovalView(RemovalDialog& removal, SetupMessageBoxes& boxes) : removal_(removal), boxes_(boxes) {}
+  RemovalView(RemovalPresenter& presenter, Win32Interaction& ui) : presenter_(presenter), ui_(ui) {}
 
  protected:
   static constexpr UINT_PTR kStartTimer = 1;
   static constexpr UINT kStartDelayMs = 300;
 
   bool OnInit() override {
-    SetWindowTextW(hwnd_, ToWide(removal_.caption()).c_str());
-    SetDlgItemTextW(hwnd_, IDC_REMOVAL_TEXT, ToWide(removal_.workingText()).c_str());
-    SetDlgItemTextW(hwnd_, IDOK, ToWide(removal_.closeButtonText()).c_str());
-    boxes_.setOwner(hwnd_);
+    SetWindowTextW(hwnd_, ToWide(presenter_.caption()).c_str());
+    controls_.emplace(hwnd_);
+    presenter_.Attach(*controls_);
+    ui_.setOwner(hwnd_);
     CentreOnScreen(hwnd_);
     SetTimer(hwnd_, kStartTimer, kStartDelayMs, nullptr);
     return true;
@@ -31,10 +35,7 @@ class RemovalView : public Dialog {
     if (message != WM_TIMER || wParam != kStartTimer) return false;
     KillTimer(hwnd_, kStartTimer);
     SetForegroundWindow(hwnd_);
-    const std::string outcome = removal_.run();
-    SetDlgItemTextW(hwnd_, IDC_REMOVAL_TEXT, ToWide(outcome).c_str());
-    done_ = true;
-    EnableWindow(Item(IDOK), TRUE);
+    presenter_.OnStartTimer();
     SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
     SetFocus(Item(IDOK));
     SetForegroundWindow(hwnd_);
@@ -42,27 +43,29 @@ class RemovalView : public Dialog {
     return true;
   }
 
-  // The dialog closes only once the work has run: a close box or Esc during a question of the
-  // work would otherwise end it with its outcome unseen.
   void OnOK() override {
-    if (done_) End(IDOK);
+    if (presenter_.mayClose()) End(IDOK);
   }
   void OnCancel() override { OnOK(); }
-  void OnDestroy() override { boxes_.setOwner(nullptr); }
+  void OnDestroy() override {
+    presenter_.Detach();
+    ui_.setOwner(nullptr);
+  }
 
  private:
-  RemovalDialog& removal_;
-  SetupMessageBoxes& boxes_;
-  bool done_ = false;
+  RemovalPresenter& presenter_;
+  Win32Interaction& ui_;
+  std::optional<Win32DialogControls> controls_;
 };
 
 }  // namespace
 
 void RunRemovalDialog(Win32SetupEdge& setup, SetupContext& context) {
   RemovalDialog removal(setup.edge, context);
-  RemovalView view(removal, setup.boxes);
+  RemovalPresenter presenter(removal);
+  RemovalView view(presenter, setup.ui);
   view.RunModal(nullptr, IDD_SETUP_REMOVAL);
-  removal.finish();
+  presenter.finish();
 }
 
 }  // namespace mogura::win32

@@ -2,6 +2,12 @@
 
 namespace mogura::win32 {
 
+bool WizardSheetPage::OnInit() {
+  controls_.emplace(hwnd_);
+  presenter_.Attach(*controls_);
+  return true;
+}
+
 bool WizardSheetPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
   switch (header->code) {
     case PSN_WIZNEXT:
@@ -16,6 +22,22 @@ bool WizardSheetPage::OnNotify(int id, NMHDR* header, LRESULT* result) {
     default:
       return SheetPage::OnNotify(id, header, result);
   }
+}
+
+void WizardSheetPage::SetButtons(WizardButtons buttons) {
+  // Back is never among them.
+  const DWORD flags = buttons == WizardButtons::Next     ? PSWIZB_NEXT
+                      : buttons == WizardButtons::Finish ? PSWIZB_FINISH
+                                                         : 0;
+  PropSheet_SetWizButtons(SheetWindow(), flags);
+}
+
+std::wstring WizardSheetPage::WideText(int id) const {
+  HWND control = Item(id);
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  return text;
 }
 
 }  // namespace mogura::win32

@@ -9,7 +9,7 @@
 #include "setup/setup_start.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/setup/install_wizard_view.h"
-#include "platform/win32/parent_process.h"
+#include "platform/win32/win32_processes.h"
 #include "ui/win32/setup/removal_dialog_view.h"
 #include "platform/win32/win32_setup_edge.h"
 

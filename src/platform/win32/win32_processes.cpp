@@ -1,10 +1,10 @@
-#include "platform/win32/parent_process.h"
+#include "platform/win32/win32_processes.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include "platform/win32/wide.h"
-#include "platform/win32/owned_handle.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace mogura::win32 {
 namespace {

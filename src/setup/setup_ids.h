@@ -30,3 +30,4 @@
 
 // The removal dialog: its text line; the close button is IDOK.
 #define IDC_REMOVAL_TEXT 2501
+#define IDC_REMOVAL_CLOSE 1  // IDOK
