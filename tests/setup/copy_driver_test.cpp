@@ -9,7 +9,7 @@
 namespace mogura {
 namespace {
 
-using test::FakeDisk;
+using test::MemoryDisk;
 using test::FakeSetup;
 using test::kDesktopFolder;
 using test::kProgramsFolder;
@@ -157,7 +157,7 @@ TEST(CopyDriver, TheFoldersItMakesAreProtected) {
   Install install(lines);
   install.context.installPath = "C:\\Tools\\mogura\\";
   RunAllSteps(install.driver);
-  const FakeDisk& disk = install.setup.disk;
+  const MemoryDisk& disk = install.setup.disk;
   for (const char* folder : {"C:\\Tools", "C:\\Tools\\mogura", "C:\\Tools\\mogura\\doc"}) {
     EXPECT_TRUE(disk.isProtectedFolder(folder)) << folder;
   }

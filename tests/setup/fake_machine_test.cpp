@@ -28,7 +28,7 @@ TEST(FakeRegistry, ABackslashTrailByteDoesNotSplitAKey) {
 }
 
 TEST(FakeDisk, AFolderListsItsChildrenOnlyAndStepsOverTheirTrees) {
-  FakeDisk disk;
+  MemoryDisk disk;
   std::string deep = "C:\\app\\abc";
   for (int level = 0; level < 200; ++level) deep += "\\d" + std::to_string(level);
   disk.addFile(deep + "\\leaf.txt");
@@ -56,7 +56,7 @@ TEST(FakeDisk, AFolderListsItsChildrenOnlyAndStepsOverTheirTrees) {
 // Links behave as on Windows: followed on the way and by what opens or writes, never by what
 // removes them; a circle of links leads nowhere instead of on for ever.
 TEST(FakeDisk, LinksAreFollowedOnTheWayAndRemovedAlone) {
-  FakeDisk disk;
+  MemoryDisk disk;
   disk.addFile("D:\\Notes\\diary.txt", "mine");
   disk.addLink("C:\\app\\data", "D:\\Notes", true);
   disk.addLink("C:\\app\\memo.txt", "D:\\Notes\\diary.txt", false);

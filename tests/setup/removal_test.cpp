@@ -15,7 +15,7 @@
 namespace mogura {
 namespace {
 
-using test::FakeDisk;
+using test::MemoryDisk;
 using test::MemoryRegistry;
 using test::FakeSetup;
 using test::kProgramsFolder;
@@ -217,7 +217,7 @@ TEST(Removal, ALinkToAFileAndALinkBackUpAreEachAskedAboutOnce) {
 // its guide.htm, and the walk asks about the link.
 TEST(Removal, ListedFilesBehindALinkAreLeftToTheWalk) {
   Installed installed;
-  FakeDisk& disk = installed.setup.disk;
+  MemoryDisk& disk = installed.setup.disk;
   ASSERT_TRUE(disk.removeFile(kPath + "doc\\guide.htm"));
   ASSERT_TRUE(disk.removeFolder(kPath + "doc"));
   disk.addFile("D:\\Manual\\guide.htm", "the user's");

@@ -65,7 +65,7 @@ std::string EntryViolation(const SetupContext& context) {
 }
 
 // Everything on the disk is as it was, or below the installation folder or a shell folder.
-std::string OutsideViolation(FakeDisk& disk, const std::vector<std::string>& before, const std::string& installPath) {
+std::string OutsideViolation(MemoryDisk& disk, const std::vector<std::string>& before, const std::string& installPath) {
   for (const std::string& path : disk.below("C:")) {
     if (std::find(before.begin(), before.end(), path) != before.end()) continue;
     if ((path + '\\').starts_with(installPath) || path.starts_with("C:\\Users\\u\\")) continue;
