@@ -6,13 +6,14 @@
 #include "ui/win32/control_events.h"
 
 namespace mogura::win32 {
-namespace {
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
+
+namespace {
 
 SYSTEMTIME ToSystemTime(const DateTime& date) {
   SYSTEMTIME time{};

@@ -4,9 +4,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "presenters/dialog_controls.h"
 
 namespace mogura::win32 {
+
+// The text of a window as the system holds it.
+std::wstring WindowText(HWND window);
 
 class Win32DialogControls : public DialogControls {
  public:

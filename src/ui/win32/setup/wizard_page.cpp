@@ -32,12 +32,6 @@ void WizardSheetPage::SetButtons(WizardButtons buttons) {
   PropSheet_SetWizButtons(SheetWindow(), flags);
 }
 
-std::wstring WizardSheetPage::WideText(int id) const {
-  HWND control = Item(id);
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return text;
-}
+std::wstring WizardSheetPage::WideText(int id) const { return WindowText(Item(id)); }
 
 }  // namespace mogura::win32
