@@ -24,10 +24,13 @@ Cp932Char DecodeCp932(std::string_view text, std::size_t at);
 // returns the end of what was written; `*consumed` receives the bytes of `text` used. When
 // `final` is false and `text` ends in a lead byte, that byte is left over (its trail may come
 // with the next piece). The conversion stops early before a `stop` byte at an offset for which
-// `stopHere(offset)` is true (`stop` is ASCII and never the trail byte of a character).
+// `stopHere(offset)` is true (`stop` is ASCII and never the trail byte of a character). A caller
+// whose `stopHere` is false wherever the byte after the stop byte is neither case of the
+// lower-case letter `stopLetter` says so, and runs of ASCII with other stop bytes then go eight
+// bytes at a time.
 template <class StopHere>
 char* ConvertCp932ToUtf8(std::string_view text, char* out, bool final, std::size_t* consumed, char stop,
-                         StopHere stopHere);
+                         StopHere stopHere, char stopLetter = '\0');
 inline char* ConvertCp932ToUtf8(std::string_view text, char* out, bool final, std::size_t* consumed) {
   return ConvertCp932ToUtf8(text, out, final, consumed, '\0', [](std::size_t) { return false; });
 }
@@ -58,17 +61,31 @@ inline char* Put(std::uint32_t entry, char* o) {
   return o + (entry >> 24);
 }
 
-// True when one of the eight bytes of `word` is non-ASCII or equals `byte`.
-inline bool HighOrByte(std::uint64_t word, char byte) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+inline constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+
+// The high bit of each byte of an ASCII `word` that equals `byte`, and perhaps of a byte
+// above one that does (a borrow); never of a byte below the lowest that does.
+inline std::uint64_t BytesEqual(std::uint64_t word, char byte) {
   const std::uint64_t equal = word ^ (kOnes * static_cast<unsigned char>(byte));
-  return ((word | ((equal - kOnes) & ~equal)) & kHighs) != 0;
+  return (equal - kOnes) & ~equal & kHighs;
+}
+
+// True when one of the eight bytes of `word` is non-ASCII or equals `byte`.
+inline bool HighOrByte(std::uint64_t word, char byte) { return ((word & kHighs) | BytesEqual(word, byte)) != 0; }
+
+// True when one of the eight bytes of `word` is non-ASCII, or is `stop` followed by either case
+// of the lower-case letter `letter`, or is `stop` last in the word (its next byte unseen). May
+// also be true of some other words, never false of one of these.
+inline bool HighOrStopBefore(std::uint64_t word, char stop, char letter) {
+  if ((word & kHighs) != 0) return true;
+  const std::uint64_t letters = BytesEqual(word | (kOnes * 0x20), letter);
+  return (BytesEqual(word, stop) & ((letters >> 8) | (kHighs << 56))) != 0;
 }
 }  // namespace cp932_table
 
 template <class StopHere>
 char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t* consumed, char stop,
-                         StopHere stopHere) {
+                         StopHere stopHere, char stopLetter) {
   static_assert(std::endian::native == std::endian::little, "the UTF-8 tables hold their bytes lowest first");
   using namespace cp932_table;
   const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
@@ -84,7 +101,7 @@ char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t
       while (end - p >= 8) {
         std::uint64_t word;
         std::memcpy(&word, p, 8);
-        if (HighOrByte(word, stop)) break;
+        if (stopLetter != '\0' ? HighOrStopBefore(word, stop, stopLetter) : HighOrByte(word, stop)) break;
         std::memcpy(o, &word, 8);
         o += 8;
         p += 8;

@@ -105,11 +105,13 @@ std::size_t Utf8PageOutput::pass(std::string_view text, bool final) {
       // Plain text up to a '<' that may begin a meta tag ('<' is never a trail byte, nor 'm').
       std::size_t used = 0;
       reserveOut(3 * (n - at) + 1);
-      char* const end = ConvertCp932ToUtf8(text.substr(at), out_.get() + outUsed_, final, &used, '<',
-                                           [&](std::size_t offset) {
-                                             const std::size_t next = at + offset + 1;
-                                             return next == n || text[next] == 'm' || text[next] == 'M';
-                                           });
+      char* const end = ConvertCp932ToUtf8(
+          text.substr(at), out_.get() + outUsed_, final, &used, '<',
+          [&](std::size_t offset) {
+            const std::size_t next = at + offset + 1;
+            return next == n || text[next] == 'm' || text[next] == 'M';
+          },
+          'm');
       outUsed_ = static_cast<std::size_t>(end - out_.get());
       at += used;
       if (at == n || text[at] != '<') return at;  // the end, or a lead byte whose trail comes later

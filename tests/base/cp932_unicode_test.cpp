@@ -54,6 +54,36 @@ TEST(Cp932Unicode, APieceEndingInALeadByteLeavesItForTheNextPiece) {
   EXPECT_EQ(out, "ab\xe3\x81\x82\xe3\x81\x82");
 }
 
+// The converter stops before the first '<' followed by an "m" of either case, or ending the
+// text, wherever it falls in the eight bytes taken at a time; other '<' pass, whether the
+// caller names the letter or only answers when asked.
+TEST(Cp932Unicode, AStopIsFoundAtEveryOffsetWithOrWithoutItsLetter) {
+  const auto stopsAt = [](const std::string& text, char letter) {
+    std::string out(3 * text.size() + 1, '\0');
+    std::size_t used = 0;
+    ConvertCp932ToUtf8(
+        text, out.data(), true, &used, '<',
+        [&text](std::size_t at) { return at + 1 == text.size() || (text[at + 1] | 0x20) == 'm'; }, letter);
+    return used;
+  };
+  for (const char* stop : {"<m", "<M", "<"}) {
+    for (std::size_t at = 0; at < 40; ++at) {
+      for (const bool withKana : {false, true}) {
+        // '<' before other letters at every offset before the stop, with or without a
+        // half-width kana that moves where the runs of eight begin.
+        std::string text;
+        for (std::size_t i = 0; i < at; ++i) {
+          text += (i % 5 == 1) ? '<' : (withKana && i == at / 2 ? '\xb1' : static_cast<char>('a' + i % 3));
+        }
+        text += stop;
+        if (std::string_view(stop) != "<") text += "eta x<p>";
+        EXPECT_EQ(stopsAt(text, 'm'), at) << stop << " at " << at << " " << withKana;
+        EXPECT_EQ(stopsAt(text, '\0'), at) << stop << " at " << at << " " << withKana;
+      }
+    }
+  }
+}
+
 TEST(Cp932Unicode, EveryPairOfEveryLeadByteGivesOneOrTwoCharacters) {
   // Long runs of ASCII go eight bytes at a time; what comes after them must not be skipped.
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
