@@ -70,16 +70,15 @@ inline std::uint64_t BytesEqual(std::uint64_t word, char byte) {
   return (equal - kOnes) & ~equal & kHighs;
 }
 
-// True when one of the eight bytes of `word` is non-ASCII or equals `byte`.
-inline bool HighOrByte(std::uint64_t word, char byte) { return ((word & kHighs) | BytesEqual(word, byte)) != 0; }
+// The bytes of `word` that need a closer look, as high bits: every non-ASCII byte and every
+// byte that equals `byte`, and perhaps others above the lowest of these, never one below it.
+inline std::uint64_t HighOrByte(std::uint64_t word, char byte) { return (word & kHighs) | BytesEqual(word, byte); }
 
-// True when one of the eight bytes of `word` is non-ASCII, or is `stop` followed by either case
-// of the lower-case letter `letter`, or is `stop` last in the word (its next byte unseen). May
-// also be true of some other words, never false of one of these.
-inline bool HighOrStopBefore(std::uint64_t word, char stop, char letter) {
-  if ((word & kHighs) != 0) return true;
+// The same for every non-ASCII byte and every `stop` followed by either case of the lower-case
+// `letter` or last in the word (its next byte unseen).
+inline std::uint64_t HighOrStopBefore(std::uint64_t word, char stop, char letter) {
   const std::uint64_t letters = BytesEqual(word | (kOnes * 0x20), letter);
-  return (BytesEqual(word, stop) & ((letters >> 8) | (kHighs << 56))) != 0;
+  return (word & kHighs) | (BytesEqual(word, stop) & ((letters >> 8) | (kHighs << 56)));
 }
 }  // namespace cp932_table
 
@@ -97,12 +96,20 @@ char* ConvertCp932ToUtf8(std::string_view text, char* o, bool final, std::size_t
       if (c == static_cast<unsigned char>(stop) && stopHere(static_cast<std::size_t>(p - begin))) break;
       *o++ = static_cast<char>(c);
       ++p;
-      // The rest of a run of ASCII, eight bytes at a time.
+      // The rest of a run of ASCII, eight bytes at a time; the bytes before the first that needs
+      // a look go at once (the output has room for the whole word).
       while (end - p >= 8) {
         std::uint64_t word;
         std::memcpy(&word, p, 8);
-        if (stopLetter != '\0' ? HighOrStopBefore(word, stop, stopLetter) : HighOrByte(word, stop)) break;
+        const std::uint64_t look =
+            stopLetter != '\0' ? HighOrStopBefore(word, stop, stopLetter) : HighOrByte(word, stop);
         std::memcpy(o, &word, 8);
+        if (look != 0) {
+          const auto plain = static_cast<std::size_t>(std::countr_zero(look) / 8);
+          o += plain;
+          p += plain;
+          break;
+        }
         o += 8;
         p += 8;
       }
